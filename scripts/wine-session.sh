@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Runs one command inside a Wine session of its own: a private prefix, one
+# Xvfb display and one persistent wineserver. Everything is stopped on exit,
+# also when the command fails or the script is interrupted.
+#
+#   WINEPREFIX=<dir> scripts/wine-session.sh <command> [args...]
+#
+# WINEPREFIX defaults to build/win64/wineprefix in the source tree. The prefix
+# is made on first use. A session that cannot start fails loudly.
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+root=$(cd "$here/.." && pwd)
+
+export WINEPREFIX=${WINEPREFIX:-$root/build/win64/wineprefix}
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+
+logdir=$(mktemp -d "${TMPDIR:-/tmp}/prickverket-session.XXXXXX")
+xvfb_pid=""
+
+stop_session() {
+    local rc=$?
+    trap - EXIT INT TERM
+    if [ -d "$WINEPREFIX" ]; then
+        timeout 20 wineserver -k >/dev/null 2>&1 || true
+        timeout 20 wineserver -w >/dev/null 2>&1 || true
+    fi
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    rm -rf "$logdir"
+    exit "$rc"
+}
+trap stop_session EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+fail() {
+    echo "wine-session: $*" >&2
+    exit 1
+}
+
+command -v Xvfb >/dev/null || fail "Xvfb is not installed (scripts/install-deps.sh installs it)"
+command -v wine >/dev/null || fail "wine is not installed (scripts/install-deps.sh installs it)"
+
+# Let Xvfb pick a free display number itself, so parallel sessions never clash.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$logdir/display" \
+    >"$logdir/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 1 100); do
+    [ -s "$logdir/display" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+done
+[ -s "$logdir/display" ] || { cat "$logdir/xvfb.log" >&2; fail "Xvfb did not start"; }
+export DISPLAY=":$(head -n1 "$logdir/display")"
+
+mkdir -p "$WINEPREFIX"
+# The persistent server first, so that wineboot and every program share it.
+wineserver -p || fail "wineserver did not start for $WINEPREFIX"
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "wine-session: creating Wine prefix $WINEPREFIX" >&2
+    # The complaint about syswow64\rundll32.exe is expected: there is no 32-bit Wine.
+    timeout 300 wineboot -i >"$logdir/wineboot.log" 2>&1 || {
+        cat "$logdir/wineboot.log" >&2
+        fail "wineboot failed"
+    }
+fi
+timeout 120 wineboot >/dev/null 2>&1 || fail "Wine did not start in $WINEPREFIX"
+
+export PRICKVERKET_WINE_SESSION=$DISPLAY
+"$@"
