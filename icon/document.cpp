@@ -1,0 +1,1 @@
+#include "icon/document.h"

@@ -1,0 +1,1 @@
+#include "icon/reader.h"

@@ -1,0 +1,1 @@
+#include "icon/replace_file.h"

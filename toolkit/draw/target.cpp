@@ -1,0 +1,1 @@
+#include "toolkit/draw/target.h"
