@@ -7,14 +7,15 @@ constexpr int TARGET_CLIENT = 0;
 constexpr int TARGET_WINDOW = 1;
 constexpr int TARGET_MEMORY = 2;
 
-extern int currentTarget;   // TARGET_CLIENT at start
-extern HDC currentCanvas;   // null at start
+extern int currentTarget; // TARGET_CLIENT at start
+extern HDC currentCanvas; // null at start
 
 int rk_DrawTarget_1(HWND window, const char* keyword);
 // Null when the bitmap cannot be made.
 HDC rk_CreateCanvas_1(HWND window, int width, int height, COLORREF color);
 HDC rk_SelectCanvas_1(HDC canvas);
-// Deletes the canvas's context and the bitmap it holds.
+// Deletes the canvas's context and the bitmap it holds; when it was the
+// current canvas, no canvas is current afterwards.
 int rk_ReleaseCanvas_1(HDC canvas);
 int rk_Blit_1(HWND window, HDC source, int x, int y, int width, int height);
 int rk_SetPixel_1(HWND window, int x, int y, COLORREF color);

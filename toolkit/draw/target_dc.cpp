@@ -1,0 +1,39 @@
+// Obtaining and giving back the target's context, shared by every drawing call.
+#include "toolkit/draw/target_dc.h"
+
+#include "toolkit/draw/target.h"
+
+HDC rk_ObtainTargetDc_1(HWND window, int target) {
+    switch (target) {
+    case TARGET_CLIENT:
+        return GetDC(window);
+    case TARGET_WINDOW:
+        return GetWindowDC(window);
+    default:
+        return currentCanvas;
+    }
+}
+
+void rk_GiveBackTargetDc_1(HWND window, int target, HDC dc) {
+    // A canvas stays with its owner; only window contexts go back.
+    if (target < TARGET_MEMORY && dc != nullptr) ReleaseDC(window, dc);
+}
+
+TargetDc rk_BeginTargetDc_1(HWND window) {
+    TargetDc target{};
+    target.window = window;
+    target.target = currentTarget;
+    target.dc = rk_ObtainTargetDc_1(window, target.target);
+    // The bracket validates the window's update region, so a canvas drawing
+    // must not open one: it would swallow a repaint requested before it.
+    target.bracket = target.target < TARGET_MEMORY;
+    if (target.bracket) BeginPaint(window, &target.paintStruct);
+    return target;
+}
+
+void rk_EndTargetDc_1(TargetDc& target) {
+    rk_GiveBackTargetDc_1(target.window, target.target, target.dc);
+    target.dc = nullptr;
+    if (target.bracket) EndPaint(target.window, &target.paintStruct);
+    target.bracket = false;
+}
