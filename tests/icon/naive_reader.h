@@ -1,0 +1,11 @@
+// A literal position-by-position reader: for every position it seeks and
+// reads the pattern's bytes again with getc. Kept as the reference that the
+// real reader must agree with, and as the baseline of the read benchmark.
+#pragma once
+
+#include "icon/document.h"
+
+int NaiveReadIconImageCount(const char* path);
+// Same contract as ReadIconImage; a header whose image runs past the end of
+// the file gives 1.
+int NaiveReadIconImage(const char* path, Palette& pal, PixelGrid& grid, int n);
