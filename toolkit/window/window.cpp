@@ -1,1 +1,0 @@
-#include "toolkit/window/window.h"
