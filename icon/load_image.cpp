@@ -1,6 +1,7 @@
 #include "icon/load_image.h"
 
 #include "app/editor_state.h"
+#include "app/view_steps.h"
 #include "icon/reader.h"
 #include "icon/render_grid.h"
 #include "toolkit/draw/target.h"
@@ -21,14 +22,7 @@ int LoadImageIntoEditor(HWND window, int n) {
     rk_SelectCanvas_1(gridCanvas);
     RenderPixelGrid(window, 0, 0, static_cast<float>(GRID_PIXELS), pixelGrid, palette,
                     TRANSPARENT_MARK, gridStyle);
-    rk_SelectCanvas_1(previewGreyCanvas);
-    RenderPixelGrid(window, 9, 9, ICON_PIXELS, pixelGrid, palette, 0xC0C0C0, "NO_STYLE");
-    rk_SelectCanvas_1(previewBlackCanvas);
-    RenderPixelGrid(window, 9, 9, ICON_PIXELS, pixelGrid, palette, 0x000000, "NO_STYLE");
-    rk_SelectCanvas_1(previewWhiteCanvas);
-    RenderPixelGrid(window, 9, 9, ICON_PIXELS, pixelGrid, palette, 0xFFFFFF, "NO_STYLE");
-    rk_SelectCanvas_1(maskCanvas);
-    RenderPixelGrid(window, 0, 0, ICON_PIXELS, pixelGrid, palette, 0xC0C0C0, "MASK");
+    RenderPreviews(window);
 
     rk_DrawTarget_1(window, "CLIENT");
     rk_Repaint_1(window, "UNERASED");

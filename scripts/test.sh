@@ -23,9 +23,11 @@ WINEPREFIX="$root/build/win64/wineprefix" scripts/wine-session.sh \
     ctest --test-dir build/win64 --output-on-failure -LE bench | tee "$log/win64" || status=1
 
 echo "== benchmarks"
-ctest --test-dir build/native -L bench -V 2>&1 | grep -E '^[0-9]+: ' | sed 's/^[0-9]*: //' || true
+# Only what the benchmarks print, without ctest's own lines.
+figures() { grep -E '^[0-9]+: ' | sed 's/^[0-9]*: //' | grep -vE '^(Test command|Working Directory|Test timeout|Environment variables)' || true; }
+ctest --test-dir build/native -L bench -V 2>&1 | figures
 WINEPREFIX="$root/build/win64/wineprefix" scripts/wine-session.sh \
-    ctest --test-dir build/win64 -L bench -V 2>&1 | grep -E '^[0-9]+: ' | sed 's/^[0-9]*: //' || true
+    ctest --test-dir build/win64 -L bench -V 2>&1 | figures
 
 # One closing line over both test runs.
 passed=0

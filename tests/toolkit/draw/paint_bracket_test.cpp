@@ -1,4 +1,5 @@
 // Window drawing validates a pending repaint; canvas drawing leaves it pending.
+#include "shared_window_suite.h"
 #include "test_window.h"
 
 #include "toolkit/draw/shapes.h"
@@ -29,18 +30,14 @@ std::vector<Drawing> EveryDrawingCall() {
     };
 }
 
-class PaintBracket : public ::testing::Test {
+class PaintBracket : public SharedWindowSuite<PaintBracket> {
+  public:
+    static HWND MakeWindow() { return MakeTestWindow(80, 80, 200, 150); }
+
   protected:
-    // One window for the whole suite: Wine takes about two seconds to take a
-    // window down again.
-    static void SetUpTestSuite() { window = MakeTestWindow(80, 80, 200, 150); }
-    static void TearDownTestSuite() {
-        DestroyWindow(window);
-        window = nullptr;
-    }
     void SetUp() override {
-        ASSERT_NE(window, nullptr) << "the test window could not be made";
-        rk_DrawTarget_1(window, "CLIENT");
+        SharedWindowSuite::SetUp();
+        if (HasFatalFailure()) return;
         canvas = rk_CreateCanvas_1(window, 64, 64, RGB(200, 200, 200));
         source = rk_CreateCanvas_1(window, 4, 4, RGB(0, 0, 200));
         ASSERT_NE(canvas, nullptr);
@@ -48,7 +45,7 @@ class PaintBracket : public ::testing::Test {
         PumpMessages();
     }
     void TearDown() override {
-        rk_DrawTarget_1(window, "CLIENT");
+        SharedWindowSuite::TearDown();
         rk_ReleaseCanvas_1(canvas);
         rk_ReleaseCanvas_1(source);
     }
@@ -64,7 +61,6 @@ class PaintBracket : public ::testing::Test {
         PumpMessages();
         return paintCount > before;
     }
-    static inline HWND window = nullptr;
     HDC canvas = nullptr;
     HDC source = nullptr;
 };

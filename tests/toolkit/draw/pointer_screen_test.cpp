@@ -1,4 +1,5 @@
 // The pointer hit test, driven by moving the real pointer, and the screen size.
+#include "shared_window_suite.h"
 #include "test_window.h"
 
 #include "toolkit/draw/pointer.h"
@@ -9,17 +10,15 @@
 
 namespace {
 
-class Pointer : public ::testing::Test {
+class Pointer : public SharedWindowSuite<Pointer> {
+  public:
+    static HWND MakeWindow() { return MakeTestWindow(30, 40, 640, 120); }
+
   protected:
-    // One window for the whole suite: Wine takes about two seconds to take a
-    // window down again.
-    static void SetUpTestSuite() { window = MakeTestWindow(30, 40, 640, 120); }
-    static void TearDownTestSuite() {
-        DestroyWindow(window);
-        window = nullptr;
+    void TearDown() override {
+        SharedWindowSuite::TearDown();
+        buttonUpHandler = nullptr;
     }
-    void SetUp() override { ASSERT_NE(window, nullptr) << "the test window could not be made"; }
-    void TearDown() override { buttonUpHandler = nullptr; }
     // Moves the pointer to a point of the client area.
     void MoveTo(int x, int y) {
         POINT point{x, y};
@@ -31,7 +30,6 @@ class Pointer : public ::testing::Test {
         ASSERT_EQ(now.y, point.y);
     }
     int Swatch() { return rk_PointerInRect_1(window, 525, 5, 30, 30, 1); }
-    static inline HWND window = nullptr;
 };
 
 TEST_F(Pointer, InsideCountsOnlyStrictlyBetweenTheEdges) {

@@ -1,4 +1,5 @@
 // Exact pixels of the shaded lines, the shaded frames and filled rectangles.
+#include "shared_window_suite.h"
 #include "test_window.h"
 
 #include "toolkit/draw/shapes.h"
@@ -13,30 +14,25 @@ constexpr COLORREF LIGHT_GREY = 0xAAAAAA;
 constexpr COLORREF DARK_GREY = 0x828282;
 constexpr COLORREF BLACK = 0;
 
-class Shapes : public ::testing::Test {
+class Shapes : public SharedWindowSuite<Shapes> {
+  public:
+    static HWND MakeWindow() { return MakeTestWindow(100, 100, 600, 420); }
+
   protected:
-    // One window for the whole suite: Wine takes about two seconds to take a
-    // window down again.
-    static void SetUpTestSuite() { window = MakeTestWindow(100, 100, 600, 420); }
-    static void TearDownTestSuite() {
-        DestroyWindow(window);
-        window = nullptr;
-    }
     void SetUp() override {
-        ASSERT_NE(window, nullptr) << "the test window could not be made";
-        rk_DrawTarget_1(window, "CLIENT");
+        SharedWindowSuite::SetUp();
+        if (HasFatalFailure()) return;
         FillClient(window, SENTINEL);
         dc = GetDC(window);
     }
     void TearDown() override {
         ReleaseDC(window, dc);
-        rk_DrawTarget_1(window, "CLIENT");
+        SharedWindowSuite::TearDown();
     }
     // The client area around (0,0) .. (right, bottom) against the map.
     std::string Check(const PixelMap& expected, int right = 60, int bottom = 50) {
         return CompareRegion(dc, 0, 0, right, bottom, expected, SENTINEL);
     }
-    static inline HWND window = nullptr;
     HDC dc = nullptr;
 };
 

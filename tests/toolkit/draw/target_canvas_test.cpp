@@ -1,4 +1,5 @@
 // Drawing targets, canvases, block copies and single pixels on real windows.
+#include "shared_window_suite.h"
 #include "test_window.h"
 
 #include "toolkit/draw/shapes.h"
@@ -12,24 +13,18 @@ constexpr COLORREF RED = RGB(220, 20, 40);
 constexpr COLORREF GREEN = RGB(10, 200, 60);
 constexpr COLORREF SILVER = 0xC0C0C0;
 
-class TargetCanvas : public ::testing::Test {
+class TargetCanvas : public SharedWindowSuite<TargetCanvas> {
+  public:
+    static HWND MakeWindow() { return MakeTestWindow(60, 60, 400, 300, WS_POPUP | WS_BORDER); }
+
   protected:
-    // One window for the whole suite: Wine takes about two seconds to take a
-    // window down again.
-    static void SetUpTestSuite() {
-        window = MakeTestWindow(60, 60, 400, 300, WS_POPUP | WS_BORDER);
-    }
-    static void TearDownTestSuite() {
-        DestroyWindow(window);
-        window = nullptr;
-    }
     void SetUp() override {
-        ASSERT_NE(window, nullptr) << "the test window could not be made";
-        rk_DrawTarget_1(window, "CLIENT");
+        SharedWindowSuite::SetUp();
+        if (HasFatalFailure()) return;
         FillClient(window, SENTINEL);
     }
     void TearDown() override {
-        rk_DrawTarget_1(window, "CLIENT");
+        SharedWindowSuite::TearDown();
         for (HDC canvas : canvases) rk_ReleaseCanvas_1(canvas);
         rk_SelectCanvas_1(nullptr);
     }
@@ -38,7 +33,6 @@ class TargetCanvas : public ::testing::Test {
         if (canvas != nullptr) canvases.push_back(canvas);
         return canvas;
     }
-    static inline HWND window = nullptr;
     std::vector<HDC> canvases;
 };
 

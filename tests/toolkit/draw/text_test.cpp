@@ -1,4 +1,5 @@
 // Text, numbers and fonts, compared pixel for pixel with plain TextOutA.
+#include "shared_window_suite.h"
 #include "test_window.h"
 
 #include "toolkit/draw/target.h"
@@ -16,18 +17,14 @@ constexpr COLORREF GREY = 0xC0C0C0;
 constexpr int WIDTH = 1000;
 constexpr int HEIGHT = 40;
 
-class Text : public ::testing::Test {
+class Text : public SharedWindowSuite<Text> {
+  public:
+    static HWND MakeWindow() { return MakeTestWindow(20, 500, 600, 120); }
+
   protected:
-    // One window for the whole suite: Wine takes about two seconds to take a
-    // window down again.
-    static void SetUpTestSuite() { window = MakeTestWindow(20, 500, 600, 120); }
-    static void TearDownTestSuite() {
-        DestroyWindow(window);
-        window = nullptr;
-    }
     void SetUp() override {
-        ASSERT_NE(window, nullptr) << "the test window could not be made";
-        rk_DrawTarget_1(window, "CLIENT");
+        SharedWindowSuite::SetUp();
+        if (HasFatalFailure()) return;
         drawn = rk_CreateCanvas_1(window, WIDTH, HEIGHT, SENTINEL);
         reference = rk_CreateCanvas_1(window, WIDTH, HEIGHT, SENTINEL);
         ASSERT_NE(drawn, nullptr);
@@ -36,7 +33,7 @@ class Text : public ::testing::Test {
         ASSERT_NE(labelFont, nullptr);
     }
     void TearDown() override {
-        rk_DrawTarget_1(window, "CLIENT");
+        SharedWindowSuite::TearDown();
         rk_ReleaseCanvas_1(drawn);
         rk_ReleaseCanvas_1(reference);
         DeleteObject(labelFont);
@@ -75,7 +72,6 @@ class Text : public ::testing::Test {
         if (ink != nullptr) *ink = marked;
         return differ;
     }
-    static inline HWND window = nullptr;
     HDC drawn = nullptr;
     HDC reference = nullptr;
     HFONT labelFont = nullptr;
