@@ -23,6 +23,7 @@ xvfb_pid=""
 stop_session() {
     local rc=$?
     trap - EXIT INT TERM
+    exec 4>&- 2>/dev/null || true
     if [ -d "$WINEPREFIX" ]; then
         timeout 20 wineserver -k >/dev/null 2>&1 || true
         timeout 20 wineserver -w >/dev/null 2>&1 || true
@@ -70,6 +71,13 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     }
 fi
 timeout 120 wineboot >/dev/null 2>&1 || fail "Wine did not start in $WINEPREFIX"
+
+# Wine's desktop process quits whenever no program is left, and starting it
+# again made every later program over ten seconds slower here. A console that
+# waits for input on a pipe keeps one program alive for the whole session.
+mkfifo "$logdir/keep"
+wine cmd.exe <"$logdir/keep" >/dev/null 2>&1 &
+exec 4>"$logdir/keep"
 
 export PRICKVERKET_WINE_SESSION=$DISPLAY
 "$@"
