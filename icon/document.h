@@ -8,8 +8,8 @@
 // include <windows.h>, so it has its own name for it.
 using ScreenColor = std::uint32_t;
 
-constexpr int GRID_CELLS = 32;                        // cells per row and per column
-constexpr int CELL_COUNT = GRID_CELLS * GRID_CELLS;   // 1024
+constexpr int GRID_CELLS = 32;                      // cells per row and per column
+constexpr int CELL_COUNT = GRID_CELLS * GRID_CELLS; // 1024
 constexpr int PALETTE_ENTRIES = 16;
 
 // Row-major, row 0 at the top: 0..15 palette value, 16 transparent,
@@ -29,7 +29,7 @@ constexpr std::array<ScreenColor, PALETTE_ENTRIES> STANDARD_COLORS = {
 };
 
 // Swatch slot k paints the value CELL_ENTRY_ORDER[k]; the table is its own inverse.
-constexpr std::array<int, PALETTE_ENTRIES> CELL_ENTRY_ORDER = {0, 4, 2,  6,  1, 5,  3,  7,
+constexpr std::array<int, PALETTE_ENTRIES> CELL_ENTRY_ORDER = {0, 4,  2,  6,  1, 5,  3,  7,
                                                                8, 12, 10, 14, 9, 13, 11, 15};
 
 extern PixelGrid pixelGrid;

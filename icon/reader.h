@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-constexpr int IMAGE_BYTES = 744;   // header 40 + colour table 64 + colour 512 + mask 128
+constexpr int IMAGE_BYTES = 744; // header 40 + colour table 64 + colour 512 + mask 128
 
 // The first 15 bytes of a 32 x 32, 4-bit icon image header.
 constexpr std::array<std::uint8_t, 15> IMAGE_HEADER_PATTERN = {
