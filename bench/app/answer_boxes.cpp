@@ -1,11 +1,9 @@
 #include "bench/app/answer_boxes.h"
 
-#include <cstring>
+#include "tests/support/dialog_input.h"
 
 namespace {
 
-// The file-name box of the Explorer-style open and save dialogs (cmb13).
-constexpr int FILE_NAME_BOX = 1148;
 constexpr int MAX_REMEMBERED = 64;
 
 HHOOK answerHook = nullptr;
@@ -28,16 +26,11 @@ bool AlreadyAnswered(HWND box) {
 LRESULT CALLBACK AnswerOnActivate(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_ACTIVATE) {
         HWND box = reinterpret_cast<HWND>(wParam);
-        char className[16] = "";
-        GetClassNameA(box, className, sizeof className);
-        if (std::strcmp(className, "#32770") == 0 && !AlreadyAnswered(box)) {
+        if (IsDialogBox(box) && !AlreadyAnswered(box)) {
             if (rememberedCount < MAX_REMEMBERED) answered[rememberedCount++] = box;
             ++answeredCount;
-            if (answerPath[0] != '\0' && GetDlgItem(box, FILE_NAME_BOX) != nullptr) {
-                SetDlgItemTextA(box, FILE_NAME_BOX, answerPath);
-                fileDialog = box;
-            }
-            PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            if (answerPath[0] != '\0' && TypeFileName(box, answerPath)) fileDialog = box;
+            PostCommand(box, IDOK);
         }
     } else if (code == HCBT_DESTROYWND && reinterpret_cast<HWND>(wParam) == fileDialog) {
         LARGE_INTEGER now;

@@ -6,8 +6,9 @@
 #include "app/commands.h"
 #include "app/editor_state.h"
 #include "bench/app/answer_boxes.h"
-#include "bench/app/bench_icons.h"
 #include "icon/document.h"
+#include "icon/writer.h"
+#include "tests/support/icon_files.h"
 #include "toolkit/window/dialogs.h"
 #include "toolkit/window/window.h"
 
@@ -17,6 +18,7 @@
 #include <atomic>
 #include <cstdio>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -235,6 +237,33 @@ DWORD WINAPI Watchdog(void*) {
     }
 }
 
+// One 32 x 32, 16-colour image, 766 bytes, written by the editor's own writer:
+// diagonal stripes, some of them transparent.
+bool WriteSmallIcon(const std::string& path) {
+    PixelGrid grid;
+    for (int i = 0; i < CELL_COUNT; ++i) grid[i] = (i / 32 + i % 32) % 17;
+    return WriteIconFile(path.c_str(), StandardPalette(), grid) == 0;
+}
+
+// A multi-size icon as real programs ship them, over 100 KB: 16, 32 and 48 pixels
+// in 4 and 8 bits, and 16 to 128 pixels in 32 bits, the 32 x 32, 4-bit image
+// second as icon editors usually order them. Only that one is of the kind the
+// editor reads.
+Bytes MultiSizeIcon() {
+    constexpr struct {
+        int size;
+        int bits;
+    } KINDS[] = {
+        {16, 4},  {32, 4},  {48, 4},  {16, 8},  {32, 8},   {48, 8},
+        {16, 32}, {32, 32}, {48, 32}, {64, 32}, {128, 32},
+    };
+    std::vector<Bytes> images;
+    int seed = 1;
+    for (const auto& kind : KINDS)
+        images.push_back(MakeImage(kind.size, kind.size, kind.bits, seed++));
+    return MakeIconFile(images);
+}
+
 } // namespace
 
 int main() {
@@ -254,8 +283,15 @@ int main() {
     const std::string smallIcon = ChoicePath("prickverket-bench-small.ico");
     const std::string multiIcon = ChoicePath("prickverket-bench-multi.ico");
     const std::string savedIcon = ChoicePath("prickverket-bench-saved.ico");
-    const long multiBytes = WriteMultiSizeIcon(multiIcon.c_str());
-    if (!WriteSmallIcon(smallIcon.c_str()) || multiBytes == 0) {
+    const Bytes multi = MultiSizeIcon();
+    const long multiBytes = static_cast<long>(multi.size());
+    bool written = WriteSmallIcon(smallIcon);
+    try {
+        WriteBytes(multiIcon, multi);
+    } catch (const std::runtime_error&) {
+        written = false;
+    }
+    if (!written) {
         std::printf("could not write the icons to open in %s\n", smallIcon.c_str());
         return 1;
     }

@@ -2,7 +2,7 @@
 // icon takes, against a reader that seeks and re-reads the file at every
 // position. Prints figures; asserts nothing.
 #include "icon/reader.h"
-#include "icon_files.h"
+#include "tests/support/icon_files.h"
 #include "naive_reader.h"
 
 #include <chrono>

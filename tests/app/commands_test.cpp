@@ -5,7 +5,6 @@
 #include "icon/reader.h"
 #include "tests/app/box_answerer.h"
 #include "tests/app/editor_harness.h"
-#include "tests/app/icon_files.h"
 #include "toolkit/window/dialogs.h"
 
 #include <gtest/gtest.h>

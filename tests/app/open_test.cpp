@@ -3,7 +3,7 @@
 #include "icon/document.h"
 #include "tests/app/box_answerer.h"
 #include "tests/app/editor_harness.h"
-#include "tests/app/icon_files.h"
+#include "tests/support/icon_files.h"
 #include "toolkit/window/dialogs.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +28,7 @@ PixelGrid NumberedGrid(int k) {
 }
 
 Bytes NumberedImage(int k) {
-    return Image32(StandardPalette(), NumberedGrid(k));
+    return MakeImage32x4(StandardPalette(), NumberedGrid(k));
 }
 
 struct ButtonState {
@@ -73,7 +73,7 @@ class Open : public EditorTest {
 TEST_F(Open, CountEightWithSixImagesLoadsOneToSix) {
     std::vector<Bytes> images;
     for (int k = 1; k <= 6; ++k) images.push_back(NumberedImage(k));
-    const auto messages = OpenFile("eight.ico", IconFile(8, images));
+    const auto messages = OpenFile("eight.ico", MakeIconFile(8, images));
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(imageCount, 8);
     EXPECT_EQ(pixelGrid, NumberedGrid(6));
@@ -98,7 +98,7 @@ TEST_F(Open, CountEightWithSixImagesLoadsOneToSix) {
 }
 
 TEST_F(Open, MixedFileLoadsTheSecondSupportedImageAndReportsTheThird) {
-    const Bytes file = IconFile(3, {NumberedImage(2), Image16(5), NumberedImage(12)});
+    const Bytes file = MakeIconFile(3, {NumberedImage(2), MakeImage16x4(5), NumberedImage(12)});
     const auto messages = OpenFile("mixed.ico", file);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].caption, "\xD6ppnameddelande");
@@ -112,7 +112,7 @@ TEST_F(Open, MixedFileLoadsTheSecondSupportedImageAndReportsTheThird) {
 
 TEST_F(Open, OnlyASmallImageKeepsTheDocumentAndDrawsItAgain) {
     pixelGrid.fill(9); // not yet drawn: the grid canvas is still white
-    const auto messages = OpenFile("small.ico", IconFile(1, {Image16(3)}));
+    const auto messages = OpenFile("small.ico", MakeIconFile(1, {MakeImage16x4(3)}));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, NotKindText(1));
     for (int v : pixelGrid) ASSERT_EQ(v, 9);
@@ -125,7 +125,7 @@ TEST_F(Open, OnlyASmallImageKeepsTheDocumentAndDrawsItAgain) {
 }
 
 TEST_F(Open, OneImageThenButtonThreeLoadsNothingAndSaysNothing) {
-    const auto messages = OpenFile("one.ico", IconFile(1, {NumberedImage(10)}));
+    const auto messages = OpenFile("one.ico", MakeIconFile(1, {NumberedImage(10)}));
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(pixelGrid, NumberedGrid(10));
     ExpectButtons({PUSHED_DISABLED, RELEASED_ENABLED, RELEASED_ENABLED, RELEASED_ENABLED});
@@ -148,7 +148,7 @@ TEST_F(Open, OneImageThenButtonThreeLoadsNothingAndSaysNothing) {
 TEST_F(Open, FourImagesThenButtonOneLeavesTheButtonsAsTheyWere) {
     std::vector<Bytes> images;
     for (int k = 1; k <= 4; ++k) images.push_back(NumberedImage(k));
-    const auto messages = OpenFile("four.ico", IconFile(4, images));
+    const auto messages = OpenFile("four.ico", MakeIconFile(4, images));
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(pixelGrid, NumberedGrid(4));
     ExpectButtons({RELEASED_ENABLED, RELEASED_ENABLED, RELEASED_ENABLED, PUSHED_DISABLED});
@@ -160,7 +160,7 @@ TEST_F(Open, FourImagesThenButtonOneLeavesTheButtonsAsTheyWere) {
 }
 
 TEST_F(Open, ImageButtonsReadTheOpenedFileEvenAfterASaveElsewhere) {
-    OpenFile("opened.ico", IconFile(1, {NumberedImage(11)}));
+    OpenFile("opened.ico", MakeIconFile(1, {NumberedImage(11)}));
     const std::string saved = TestFolder() + "elsewhere.ico";
     std::remove(saved.c_str());
     pixelGrid.fill(0);
@@ -184,7 +184,7 @@ TEST_F(Open, APaletteOfItsOwnIsShownAndPaintedInItsTrueColours) {
     }
     PixelGrid grid;
     for (int i = 0; i < CELL_COUNT; ++i) grid[i] = (i / 32) % 16;
-    OpenFile("own.ico", IconFile(1, {Image32(own, grid)}));
+    OpenFile("own.ico", MakeIconFile(1, {MakeImage32x4(own, grid)}));
     ASSERT_EQ(palette, own);
     for (int r = 0; r < 16; ++r) {
         const COLORREF color = RGB((40 * r) % 256, 255 - 17 * r, 17 * r);
@@ -210,7 +210,7 @@ TEST_F(Open, KeptColourCellsShowAsWindowsDrawsThem) {
     for (int r = 0; r < 15; ++r) {
         for (int c = 0; c < 32; ++c) grid[r * 32 + c] = 17 + r;
     }
-    OpenFile("kept.ico", IconFile(1, {Image32(StandardPalette(), grid)}));
+    OpenFile("kept.ico", MakeIconFile(1, {MakeImage32x4(StandardPalette(), grid)}));
     ASSERT_EQ(pixelGrid, grid);
     for (int r = 0; r < 15; ++r) {
         const COLORREF kept = STANDARD_COLORS[r + 1];

@@ -4,7 +4,7 @@
 #include "icon/paint_cell.h"
 #include "icon/render_grid.h"
 #include "tests/app/editor_harness.h"
-#include "tests/app/icon_files.h"
+#include "tests/support/icon_files.h"
 #include "toolkit/draw/target.h"
 
 #include <gtest/gtest.h>

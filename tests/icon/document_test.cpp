@@ -1,16 +1,11 @@
 // The document: standard palette, screen colours of cells and swatches, and
 // the lookups from a screen colour back to a cell value.
 #include "icon/document.h"
+#include "tests/support/icon_files.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-Palette StandardPalette() {
-    Palette pal{};
-    LoadStandardPalette(pal);
-    return pal;
-}
 
 // Entry 1 pure green and entry 4 black; the rest standard.
 Palette OwnPalette() {

@@ -1,7 +1,7 @@
 // Reading images out of icon files: the directory count, the scan for the
 // n-th 32 x 32, 16-colour header, the cell decoding, and bad input.
 #include "icon/reader.h"
-#include "icon_files.h"
+#include "tests/support/icon_files.h"
 #include "naive_reader.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // trip through the reader, and saving that never destroys the old file.
 #include "icon/reader.h"
 #include "icon/writer.h"
-#include "icon_files.h"
+#include "tests/support/icon_files.h"
 
 #include <gtest/gtest.h>
 
@@ -37,12 +37,6 @@ class Writer : public ::testing::Test {
     Palette standard{};
 };
 
-PixelGrid Filled(int value) {
-    PixelGrid grid{};
-    FillPixelGrid(grid, value);
-    return grid;
-}
-
 TEST(IconHeaderTemplate, HoldsTheDirectoryBitmapHeaderAndStandardColours) {
     // clang-format off
     const Bytes expected = {
@@ -65,7 +59,7 @@ TEST(IconHeaderTemplate, HoldsTheDirectoryBitmapHeaderAndStandardColours) {
 }
 
 TEST_F(Writer, NewDocumentIsTemplateThenWhiteThenOpaque) {
-    const Bytes bytes = Written(standard, Filled(15));
+    const Bytes bytes = Written(standard, FilledGrid(15));
     ASSERT_EQ(bytes.size(), 766u);
     EXPECT_TRUE(
         std::equal(ICON_HEADER_TEMPLATE.begin(), ICON_HEADER_TEMPLATE.end(), bytes.begin()));
@@ -74,14 +68,14 @@ TEST_F(Writer, NewDocumentIsTemplateThenWhiteThenOpaque) {
 }
 
 TEST_F(Writer, AllTransparentIsNibbleZeroAndFullMask) {
-    const Bytes bytes = Written(standard, Filled(16));
+    const Bytes bytes = Written(standard, FilledGrid(16));
     ASSERT_EQ(bytes.size(), 766u);
     for (int i = 126; i < 638; ++i) ASSERT_EQ(bytes[i], 0x00) << "byte " << i;
     for (int i = 638; i < 766; ++i) ASSERT_EQ(bytes[i], 0xFF) << "byte " << i;
 }
 
 TEST_F(Writer, TopLeftCellIsTheFirstByteOfTheLastRows) {
-    PixelGrid grid = Filled(15);
+    PixelGrid grid = FilledGrid(15);
     grid[0] = 16;
     Bytes bytes = Written(standard, grid);
     EXPECT_EQ(bytes[622], 0x0F);
@@ -103,7 +97,7 @@ TEST_F(Writer, TopLeftCellIsTheFirstByteOfTheLastRows) {
 }
 
 TEST_F(Writer, BottomRowComesFirstAndColumnsFillNibblesAndBits) {
-    PixelGrid grid = Filled(0);
+    PixelGrid grid = FilledGrid(0);
     grid[31 * 32 + 0] = 0x3; // bottom row: first colour row in the file
     grid[31 * 32 + 1] = 0xA;
     grid[31 * 32 + 7] = 16 + 2;
@@ -121,7 +115,7 @@ TEST_F(Writer, BottomRowComesFirstAndColumnsFillNibblesAndBits) {
 TEST_F(Writer, PaletteGoesIntoTheColourTableLowEightBits) {
     Palette pal = SamplePalette(5);
     pal[0] = 0x1AB; // only 0xAB goes out
-    const Bytes bytes = Written(pal, Filled(0));
+    const Bytes bytes = Written(pal, FilledGrid(0));
     for (int k = 0; k < 16; ++k) {
         for (int channel = 0; channel < 3; ++channel)
             EXPECT_EQ(bytes[62 + 4 * k + channel], pal[3 * k + channel] & 0xFF);
@@ -149,7 +143,7 @@ TEST_F(Writer, EveryValueFromZeroToThirtyOneSurvivesAWriteAndARead) {
 
 TEST_F(Writer, NewDocumentHasNoSecondImage) {
     const std::string path = folder + "/new.ico";
-    ASSERT_EQ(WriteIconFile(path.c_str(), standard, Filled(15)), 0);
+    ASSERT_EQ(WriteIconFile(path.c_str(), standard, FilledGrid(15)), 0);
     Palette pal{};
     PixelGrid grid{};
     EXPECT_EQ(ReadIconImage(path.c_str(), pal, grid, 2), 1);
@@ -158,7 +152,7 @@ TEST_F(Writer, NewDocumentHasNoSecondImage) {
 TEST_F(Writer, ReplacesAnExistingFileAndLeavesNoTemporary) {
     const std::string path = folder + "/icon.ico";
     WriteBytes(path, Bytes(5000, 0x55)); // longer than an icon: nothing of it may remain
-    ASSERT_EQ(WriteIconFile(path.c_str(), standard, Filled(3)), 0);
+    ASSERT_EQ(WriteIconFile(path.c_str(), standard, FilledGrid(3)), 0);
     EXPECT_EQ(ReadBytes(path).size(), 766u);
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"icon.ico"});
 }
@@ -169,7 +163,7 @@ TEST_F(Writer, LeavesOtherFilesBesideTheTargetAlone) {
     const Bytes other(100, 0x77);
     WriteBytes(path + ".save0.tmp", other);
     WriteBytes(path + ".save1.tmp", other);
-    ASSERT_EQ(WriteIconFile(path.c_str(), standard, Filled(3)), 0);
+    ASSERT_EQ(WriteIconFile(path.c_str(), standard, FilledGrid(3)), 0);
     EXPECT_EQ(ReadBytes(path + ".save0.tmp"), other);
     EXPECT_EQ(ReadBytes(path + ".save1.tmp"), other);
     EXPECT_EQ(ReadBytes(path).size(), 766u);
@@ -179,7 +173,7 @@ TEST_F(Writer, LeavesOtherFilesBesideTheTargetAlone) {
 TEST_F(Writer, TargetThatIsAFolderFailsAndLeavesNoTemporary) {
     const std::string path = folder + "/sub";
     std::filesystem::create_directory(path);
-    EXPECT_EQ(WriteIconFile(path.c_str(), standard, Filled(3)), 1);
+    EXPECT_EQ(WriteIconFile(path.c_str(), standard, FilledGrid(3)), 1);
     EXPECT_TRUE(std::filesystem::is_directory(path));
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"sub"});
 }
@@ -188,13 +182,13 @@ TEST_F(Writer, FolderThatIsAFileFails) {
     // No temporary and no target can be made below a regular file, whoever runs the test.
     const std::string file = folder + "/plain";
     WriteBytes(file, Bytes(10, 1));
-    EXPECT_EQ(WriteIconFile((file + "/icon.ico").c_str(), standard, Filled(3)), 1);
+    EXPECT_EQ(WriteIconFile((file + "/icon.ico").c_str(), standard, FilledGrid(3)), 1);
     EXPECT_EQ(ReadBytes(file), Bytes(10, 1));
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"plain"});
 }
 
 TEST_F(Writer, MissingFolderFails) {
-    EXPECT_EQ(WriteIconFile((folder + "/no/such/icon.ico").c_str(), standard, Filled(3)), 1);
+    EXPECT_EQ(WriteIconFile((folder + "/no/such/icon.ico").c_str(), standard, FilledGrid(3)), 1);
     EXPECT_TRUE(FolderEntries().empty());
 }
 

@@ -1,21 +1,6 @@
 #include "dialog_watcher.h"
 
 #include <chrono>
-#include <cstring>
-
-namespace {
-
-BOOL CALLBACK FindShownDialog(HWND window, LPARAM found) {
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::strcmp(className, "#32770") == 0 && IsWindowVisible(window)) {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-} // namespace
 
 std::thread WatchForDialog(DWORD uiThread, std::function<void(HWND dialog)> act,
                            int waitMilliseconds) {
@@ -23,8 +8,7 @@ std::thread WatchForDialog(DWORD uiThread, std::function<void(HWND dialog)> act,
         const auto giveUp =
             std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMilliseconds);
         while (std::chrono::steady_clock::now() < giveUp) {
-            HWND dialog = nullptr;
-            EnumThreadWindows(uiThread, FindShownDialog, reinterpret_cast<LPARAM>(&dialog));
+            HWND dialog = FindShownDialog(uiThread);
             if (dialog != nullptr) {
                 // Let the dialog finish its own start-up messages first.
                 Sleep(100);
@@ -45,16 +29,5 @@ HWND FocusOf(DWORD uiThread) {
 
 void PostKey(DWORD uiThread, HWND dialog, WPARAM key) {
     HWND focus = FocusOf(uiThread);
-    HWND target = focus != nullptr ? focus : dialog;
-    PostMessageA(target, WM_KEYDOWN, key, 1);
-    PostMessageA(target, WM_KEYUP, key, 0xC0000001);
-}
-
-void PostCommand(HWND dialog, int id) {
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
-void PostClick(HWND dialog, int id) {
-    PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+    PostKeyPress(focus != nullptr ? focus : dialog, key);
 }

@@ -2,6 +2,8 @@
 // thread sits in the platform's modal loop.
 #pragma once
 
+#include "tests/support/dialog_input.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -17,7 +19,3 @@ std::thread WatchForDialog(DWORD uiThread, std::function<void(HWND dialog)> act,
 HWND FocusOf(DWORD uiThread);
 // Posts a key press (down and up) as the keyboard would deliver it to the focus.
 void PostKey(DWORD uiThread, HWND dialog, WPARAM key);
-// Posts the command a click on the dialog's control with this id would send.
-void PostCommand(HWND dialog, int id);
-// Posts a click to the dialog's button with this id.
-void PostClick(HWND dialog, int id);

@@ -19,7 +19,6 @@
 namespace {
 
 // Control ids of the Explorer-style file dialog and the colour dialog under Wine.
-constexpr int FILE_NAME_BOX = 1148;
 constexpr int FILE_TYPE_LIST = 1136;
 constexpr int HELP_BUTTON = 1038;
 constexpr int RED_BOX = 706;
@@ -115,7 +114,7 @@ int RunFileDialog(FileDialogCall call, const char* title, const char* titleKeywo
             PostCommand(dialog, IDCANCEL);
             return;
         }
-        SetDlgItemTextA(dialog, FILE_NAME_BOX, typed.c_str());
+        TypeFileName(dialog, typed.c_str());
         PostCommand(dialog, IDOK);
     });
     const int result = call(Owner(), title, titleKeyword, filterKeyword, ownFilter);
@@ -229,7 +228,7 @@ TEST(OpenFileDialog, ChoosingCancellingCaptionsAndFilters) {
 
     // A file that does not exist is refused; the test then cancels.
     std::thread watcher = WatchForDialog(GetCurrentThreadId(), [](HWND dialog) {
-        SetDlgItemTextA(dialog, FILE_NAME_BOX, "Z:\\no such folder\\missing.ico");
+        TypeFileName(dialog, "Z:\\no such folder\\missing.ico");
         PostCommand(dialog, IDOK);
         // The dialog answers with a notice box of its own; close everything until it returns.
         for (int i = 0; i < 10 && IsWindow(dialog); ++i) {
@@ -299,7 +298,7 @@ TEST(SaveFileDialog, ChoosingCancellingAndCaptions) {
         SCOPED_TRACE(answer == IDYES ? "Yes" : "No");
         bool asked = false;
         std::thread watcher = WatchForDialog(GetCurrentThreadId(), [&](HWND dialog) {
-            SetDlgItemTextA(dialog, FILE_NAME_BOX, existing.c_str());
+            TypeFileName(dialog, existing.c_str());
             PostCommand(dialog, IDOK);
             HWND question = nullptr;
             for (int i = 0; i < 100 && question == nullptr; ++i) {

@@ -1,4 +1,4 @@
-#include "icon_files.h"
+#include "tests/support/icon_files.h"
 
 #include <filesystem>
 #include <fstream>
@@ -12,21 +12,42 @@ void PutLe(Bytes& out, std::uint32_t value, int count) {
     for (int i = 0; i < count; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
-} // namespace
+int ColorStride(int width, int bitCount) {
+    return (width * bitCount + 31) / 32 * 4;
+}
 
-Bytes MakeImage(int width, int height, int bitCount, int seed) {
-    Bytes out;
-    const int colorStride = (width * bitCount + 31) / 32 * 4;
-    const int maskStride = (width + 31) / 32 * 4;
-    const int tableEntries = bitCount <= 8 ? 1 << bitCount : 0;
+int MaskStride(int width) {
+    return (width + 31) / 32 * 4;
+}
+
+// The 40-byte header: height counts colour and mask rows, the size counts both.
+void PutHeader(Bytes& out, int width, int height, int bitCount) {
     PutLe(out, 40, 4);
     PutLe(out, static_cast<std::uint32_t>(width), 4);
     PutLe(out, static_cast<std::uint32_t>(2 * height), 4);
     PutLe(out, 1, 2);
     PutLe(out, static_cast<std::uint32_t>(bitCount), 2);
     PutLe(out, 0, 4);
-    PutLe(out, static_cast<std::uint32_t>((colorStride + maskStride) * height), 4);
+    PutLe(out,
+          static_cast<std::uint32_t>((ColorStride(width, bitCount) + MaskStride(width)) * height),
+          4);
     PutLe(out, 0, 16);
+}
+
+void PutPalette(Bytes& out, const Palette& pal) {
+    for (int k = 0; k < PALETTE_ENTRIES; ++k) {
+        for (int channel = 0; channel < 3; ++channel)
+            out.push_back(static_cast<std::uint8_t>(pal[3 * k + channel]));
+        out.push_back(0);
+    }
+}
+
+} // namespace
+
+Bytes MakeImage(int width, int height, int bitCount, int seed) {
+    Bytes out;
+    PutHeader(out, width, height, bitCount);
+    const int tableEntries = bitCount <= 8 ? 1 << bitCount : 0;
     std::mt19937 random(static_cast<unsigned>(seed));
     // Bytes from 0x41 up never start the pattern (0x28) nor continue it with zeros.
     auto next = [&random] { return static_cast<std::uint8_t>(0x41 + random() % 0xBF); };
@@ -36,35 +57,26 @@ Bytes MakeImage(int width, int height, int bitCount, int seed) {
         out.push_back(next());
         out.push_back(0);
     }
-    for (int i = 0; i < colorStride * height + maskStride * height; ++i) out.push_back(next());
+    const int rowBytes = ColorStride(width, bitCount) + MaskStride(width);
+    for (int i = 0; i < rowBytes * height; ++i) out.push_back(next());
     return out;
 }
 
 Bytes MakeImage32x4(const Palette& pal, const PixelGrid& grid) {
     Bytes out;
-    PutLe(out, 40, 4);
-    PutLe(out, 32, 4);
-    PutLe(out, 64, 4);
-    PutLe(out, 1, 2);
-    PutLe(out, 4, 2);
-    PutLe(out, 0, 4);
-    PutLe(out, 640, 4);
-    PutLe(out, 0, 16);
-    for (int k = 0; k < 16; ++k) {
-        for (int channel = 0; channel < 3; ++channel)
-            out.push_back(static_cast<std::uint8_t>(pal[3 * k + channel]));
-        out.push_back(0);
-    }
-    for (int row = 31; row >= 0; --row) {
-        for (int j = 0; j < 16; ++j)
+    PutHeader(out, GRID_CELLS, GRID_CELLS, 4);
+    PutPalette(out, pal);
+    for (int row = GRID_CELLS - 1; row >= 0; --row) {
+        for (int j = 0; j < GRID_CELLS / 2; ++j)
             out.push_back(static_cast<std::uint8_t>((grid[row * 32 + 2 * j] & 15) << 4 |
                                                     (grid[row * 32 + 2 * j + 1] & 15)));
     }
-    for (int row = 31; row >= 0; --row) {
+    for (int row = GRID_CELLS - 1; row >= 0; --row) {
         for (int j = 0; j < 4; ++j) {
             std::uint8_t byte = 0;
             for (int b = 0; b < 8; ++b) {
-                if (grid[row * 32 + 8 * j + b] >= 16) byte |= static_cast<std::uint8_t>(0x80 >> b);
+                if (grid[row * 32 + 8 * j + b] >= TRANSPARENT_INDEX)
+                    byte |= static_cast<std::uint8_t>(0x80 >> b);
             }
             out.push_back(byte);
         }
@@ -72,16 +84,26 @@ Bytes MakeImage32x4(const Palette& pal, const PixelGrid& grid) {
     return out;
 }
 
-Bytes MakeIconFile(const std::vector<Bytes>& images) {
+Bytes MakeImage16x4(int value) {
+    Bytes out;
+    PutHeader(out, 16, 16, 4);
+    PutPalette(out, StandardPalette());
+    out.insert(out.end(), 128, static_cast<std::uint8_t>(value << 4 | value));
+    out.insert(out.end(), 64, 0);
+    return out;
+}
+
+Bytes MakeIconFile(int countByte, const std::vector<Bytes>& images) {
     Bytes out;
     PutLe(out, 0, 2);
     PutLe(out, 1, 2);
-    PutLe(out, static_cast<std::uint32_t>(images.size()), 2);
+    PutLe(out, static_cast<std::uint32_t>(countByte), 2);
     std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * images.size());
     for (const Bytes& image : images) {
         const std::uint32_t width = image[4] | image[5] << 8;
         const std::uint32_t height = (image[8] | image[9] << 8) / 2;
         const std::uint32_t bits = image[14] | image[15] << 8;
+        // A size of 256 is written as 0; so are the colours of 8 bits and more.
         out.push_back(static_cast<std::uint8_t>(width));
         out.push_back(static_cast<std::uint8_t>(height));
         out.push_back(static_cast<std::uint8_t>(bits < 8 ? 1 << bits : 0));
@@ -94,6 +116,10 @@ Bytes MakeIconFile(const std::vector<Bytes>& images) {
     }
     for (const Bytes& image : images) out.insert(out.end(), image.begin(), image.end());
     return out;
+}
+
+Bytes MakeIconFile(const std::vector<Bytes>& images) {
+    return MakeIconFile(static_cast<int>(images.size()), images);
 }
 
 std::string MakeScratchFolder() {
@@ -116,6 +142,7 @@ void WriteBytes(const std::string& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
+    out.close();
     if (!out) throw std::runtime_error("cannot write " + path);
 }
 
@@ -137,4 +164,16 @@ PixelGrid SampleGrid(int seed) {
     PixelGrid grid{};
     for (auto& cell : grid) cell = static_cast<std::int32_t>(random() % 32);
     return grid;
+}
+
+PixelGrid FilledGrid(int value) {
+    PixelGrid grid{};
+    FillPixelGrid(grid, value);
+    return grid;
+}
+
+Palette StandardPalette() {
+    Palette pal{};
+    LoadStandardPalette(pal);
+    return pal;
 }
