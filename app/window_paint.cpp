@@ -45,12 +45,13 @@ void Text(HWND window, int x, int y, const char* text) {
 
 LRESULT PaintEditorWindow(HWND window, WPARAM wParam, LPARAM lParam) {
     // The target is "CLIENT": no handler leaves it otherwise.
-    Text(window, PANEL_LABELS[0].x, PANEL_LABELS[0].y, PANEL_LABELS[0].text);
-    Text(window, PANEL_LABELS[1].x, PANEL_LABELS[1].y, PANEL_LABELS[1].text);
-    rk_NumberOut_1(window, 71, 125, static_cast<double>(imageCount), 0, 0x0000FF, labelFont,
-                   LABEL_GREY);
-    for (int i = 2; i < static_cast<int>(sizeof PANEL_LABELS / sizeof PANEL_LABELS[0]); ++i) {
-        Text(window, PANEL_LABELS[i].x, PANEL_LABELS[i].y, PANEL_LABELS[i].text);
+    for (const Label& label : PANEL_LABELS) {
+        Text(window, label.x, label.y, label.text);
+        // The count stands in the sentence's second line.
+        if (label.y == 125) {
+            rk_NumberOut_1(window, 71, 125, static_cast<double>(imageCount), 0, 0x0000FF, labelFont,
+                           LABEL_GREY);
+        }
     }
 
     rk_Frame3D_1(window, 5, 108, 80, 292, "UPPER", 1);

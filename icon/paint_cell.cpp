@@ -34,10 +34,11 @@ int PaintCellAtPointer(HWND window, int gridX, int gridY, int gridSize, PixelGri
     // to the X server, so testing all 1024 cells took a third of a second per
     // press. One reading names the only cell that can hold the pointer, and that
     // cell gets the same strict hit test as before.
-    POINT pointer{};
-    if (!GetCursorPos(&pointer) || !ScreenToClient(window, &pointer)) return 0;
-    const int dx = pointer.x - gridX;
-    const int dy = pointer.y - gridY;
+    int px = 0;
+    int py = 0;
+    if (rk_PointerPosition_1(window, &px, &py) != 0) return 0;
+    const int dx = px - gridX;
+    const int dy = py - gridY;
     if (dx < 0 || dy < 0) return 0;
     const int k = dx / cell;
     const int r = dy / cell;

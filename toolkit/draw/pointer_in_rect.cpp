@@ -1,13 +1,20 @@
-// Whether the pointer, where it is now, lies strictly inside a client rectangle.
+// Where the pointer is now, and whether it lies strictly inside a client rectangle.
 #include "toolkit/draw/pointer.h"
 
-int rk_PointerInRect_1(HWND window, int x, int y, int width, int height, int code) {
+int rk_PointerPosition_1(HWND window, int* x, int* y) {
     // The position now, not the one the message being handled carried.
     POINT pointer{};
-    if (!GetCursorPos(&pointer)) return 0;
-    ScreenToClient(window, &pointer);
+    if (!GetCursorPos(&pointer) || !ScreenToClient(window, &pointer)) return 1;
+    *x = pointer.x;
+    *y = pointer.y;
+    return 0;
+}
+
+int rk_PointerInRect_1(HWND window, int x, int y, int width, int height, int code) {
+    int px = 0;
+    int py = 0;
+    if (rk_PointerPosition_1(window, &px, &py) != 0) return 0;
     // Both edges count as outside.
-    const bool inside =
-        x < pointer.x && pointer.x < x + width && y < pointer.y && pointer.y < y + height;
+    const bool inside = x < px && px < x + width && y < py && py < y + height;
     return inside ? code : 0;
 }
