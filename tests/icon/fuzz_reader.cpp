@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         PixelGrid grid{}, naiveGrid{};
         pal.fill(-1), naivePal.fill(-1), grid.fill(-1), naiveGrid.fill(-1);
         const int status = ReadIconImage(inputPath.c_str(), pal, grid, n);
-        const int naiveStatus = NaiveReadIconImage(inputPath.c_str(), naivePal, naiveGrid, n);
+        const int naiveStatus = NaiveReadIconImageFromBytes(data, size, naivePal, naiveGrid, n);
         Check(status == naiveStatus, "status differs from the reference");
         Check(pal == naivePal && grid == naiveGrid, "image differs from the reference");
         if (status == 0) {
