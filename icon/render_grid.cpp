@@ -32,13 +32,15 @@ GridLook LookOfStyle(const char* style) {
     return look;
 }
 
-// The colour a transparent cell takes. A cell of 17..31 keeps a colour, and
-// Windows draws it by inverting the background with that colour; the edit-grid
-// styles and the mask show it as plainly transparent instead.
+// The colour a transparent cell takes. A transparent cell keeps a colour nibble
+// in the file, v - 16 (0 for 16), and Windows draws it by inverting the
+// background with that entry's colour: no change only where the entry is black,
+// as entry 0 of the standard palette is. The edit-grid styles and the mask show
+// it as plainly transparent instead.
 COLORREF TransparentCellColor(int value, const Palette& pal, COLORREF background,
                               const GridLook& look) {
     const bool plainView = !look.showDots && !look.gridLines && !look.maskMode;
-    if (plainView && value > TRANSPARENT_INDEX && value < TRANSPARENT_INDEX + PALETTE_ENTRIES) {
+    if (plainView && value >= TRANSPARENT_INDEX && value < TRANSPARENT_INDEX + PALETTE_ENTRIES) {
         return background ^ CellScreenColor(pal, value - TRANSPARENT_INDEX);
     }
     return background;

@@ -158,6 +158,13 @@ std::string TestFolder() {
     return folder + "\\";
 }
 
+std::string TestCaseFolder() {
+    const std::string folder =
+        TestFolder() + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder + "\\";
+}
+
 void EditorTest::SetUp() {
     window = OpenEditor();
     ASSERT_NE(window, nullptr);

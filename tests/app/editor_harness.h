@@ -52,6 +52,9 @@ bool ButtonEnabled(HWND button);
 
 // A folder of this test program's own, for the icon files it writes.
 std::string TestFolder();
+// A folder inside it of the running test case's own, so that a file dialog
+// has only that case's files to list.
+std::string TestCaseFolder();
 
 // Each test gets a fresh editor window, and checks on the way out that no
 // handler left the drawing target off the client area.
