@@ -57,8 +57,11 @@ IconFileBytes EncodeIconFile(const Palette& pal, const PixelGrid& grid) {
 // 0 when every byte went out and the close succeeded.
 int WriteAndClose(std::FILE* file, const IconFileBytes& bytes) {
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    // The buffered bytes reach the disk here. Flushed on its own, because Wine's
+    // fclose answers 0 after a flush that failed (a full disk, say).
+    const bool flushed = std::fflush(file) == 0;
     const bool closed = std::fclose(file) == 0;
-    return written && closed ? 0 : 1;
+    return written && flushed && closed ? 0 : 1;
 }
 
 bool FileExists(const std::string& path) {
