@@ -308,6 +308,23 @@ TEST_F(HostileOpen, AFolderIsEnteredAndTheCancelIsReported) {
     RemoveDirectoryA(inner.c_str());
 }
 
+// A path of exactly length characters to a file name in a folder of its own
+// inside base. The file is made through the wide API with the \\?\ prefix, so
+// that it exists even where the path is too long for the editor.
+std::string LongPath(const std::string& base, size_t length, const Bytes& bytes) {
+    const std::string sub = base + std::string(170 - base.size(), 'd');
+    const std::string path = sub + "\\" + std::string(length - sub.size() - 5, 'f') + ".ico";
+    const std::wstring wide = L"\\\\?\\" + std::wstring(path.begin(), path.end());
+    CreateDirectoryW(std::wstring(wide.begin(), wide.begin() + 4 + sub.size()).c_str(), nullptr);
+    HANDLE file = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD done = 0;
+    if (file == INVALID_HANDLE_VALUE) return "";
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
+    CloseHandle(file);
+    return done == bytes.size() ? path : "";
+}
+
 // The header pattern as the last 15 bytes of a file is found, but its image
 // runs past the end: reported, never half read.
 TEST_F(HostileOpen, HeaderPatternAtTheVeryEnd) {
@@ -394,6 +411,47 @@ TEST_F(HostileOpen, NamesWithSwedishLetters) {
         ASSERT_NE(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << name;
         PutPreviousDocument(seed++);
         ExpectOpen(path, Read(1, 1, image, {}), name);
+    }
+}
+
+// The open dialog may return several files, so it hands back a path with two
+// terminators: 258 characters is the longest that the 260 of the editor's path
+// buffer take. A longer path is never cut short and read: the dialog gives up,
+// the command reports a cancellation, and nothing changes.
+TEST_F(HostileOpen, PathsOf258To261Characters) {
+    const Bytes image = SampleImage(30);
+    const std::string before = Write("before.ico", MakeIconFile({image}));
+    std::vector<std::string> made;
+    for (size_t length : {258u, 259u, 260u, 261u}) {
+        SCOPED_TRACE(length);
+        const std::string path = LongPath(folder, length, MakeIconFile({image}));
+        ASSERT_EQ(path.size(), length);
+        made.push_back(path);
+        ExpectOpen(before, Read(1, 1, image, {}), "a short path first");
+        if (length == 258) {
+            ExpectOpen(path, Read(1, 1, image, {}), "the longest path");
+            continue;
+        }
+        PutPreviousDocument(static_cast<int>(length));
+        const auto boxes = OpenThroughDialog(path);
+        ASSERT_GE(boxes.size(), 2u);
+        EXPECT_TRUE(boxes.front().fileDialog);
+        // Wine's dialog may first say that it cannot find the file.
+        EXPECT_EQ(boxes.back().caption, OPEN_CAPTION);
+        EXPECT_EQ(boxes.back().text, "Avbryt valdes!");
+        EXPECT_EQ(std::string(openPath), before);
+        EXPECT_EQ(WindowTitle(window), before);
+        EXPECT_EQ(imageCount, 1);
+        EXPECT_EQ(palette, previousPalette);
+        EXPECT_EQ(pixelGrid, previousGrid);
+        // The image buttons still read the file opened before.
+        SendMessageA(window, WM_COMMAND, ID_IMAGE1, 0);
+        EXPECT_EQ(pixelGrid, Read(1, 1, image, {}).grid);
+    }
+    for (const std::string& path : made) {
+        const std::wstring wide = L"\\\\?\\" + std::wstring(path.begin(), path.end());
+        DeleteFileW(wide.c_str());
+        RemoveDirectoryW(wide.substr(0, wide.rfind(L'\\')).c_str());
     }
 }
 

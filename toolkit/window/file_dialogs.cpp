@@ -50,13 +50,25 @@ void SetCaptionFromChoice(HWND owner, const char* titleKeyword, const char* path
     if (std::strcmp(titleKeyword, "PATH") == 0) SetWindowTextA(owner, path);
 }
 
+// Runs the dialog; the path buffer changes only when a file was chosen. A
+// dialog that fails may still write into it: when the choice does not fit, the
+// size it would need lands in the first two bytes, and a later Open would read
+// that as the file's path.
+bool RunKeepingPathOnFailure(BOOL(WINAPI* dialog)(LPOPENFILENAMEA), OPENFILENAMEA& record) {
+    char kept[PATH_CHARS];
+    std::memcpy(kept, record.lpstrFile, sizeof kept);
+    if (dialog(&record)) return true;
+    std::memcpy(record.lpstrFile, kept, sizeof kept);
+    return false;
+}
+
 } // namespace
 
 int rk_OpenFileDialog_1(HWND owner, const char* title, const char* titleKeyword,
                         const char* filterKeyword, const char* ownFilter) {
     FillRecord(openRecord, owner, title, filterKeyword, ownFilter, openPath, openFileTitle,
                OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY);
-    const int result = GetOpenFileNameA(&openRecord) ? 0 : 1;
+    const int result = RunKeepingPathOnFailure(GetOpenFileNameA, openRecord) ? 0 : 1;
     if (titleKeyword == nullptr) return result;
     // The caption follows the buffers even after a cancellation.
     SetCaptionFromChoice(owner, titleKeyword, openPath, openFileTitle);
@@ -67,7 +79,7 @@ int rk_SaveFileDialog_1(HWND owner, const char* title, const char* titleKeyword,
                         const char* filterKeyword, const char* ownFilter) {
     FillRecord(saveRecord, owner, title, filterKeyword, ownFilter, savePath, saveFileTitle,
                OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
-    if (!GetSaveFileNameA(&saveRecord)) return 1;
+    if (!RunKeepingPathOnFailure(GetSaveFileNameA, saveRecord)) return 1;
     if (titleKeyword != nullptr) SetCaptionFromChoice(owner, titleKeyword, savePath, saveFileTitle);
     return 0;
 }

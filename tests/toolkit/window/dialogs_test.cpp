@@ -243,6 +243,23 @@ TEST(OpenFileDialog, ChoosingCancellingCaptionsAndFilters) {
     EXPECT_EQ(rk_OpenFileDialog_1(Owner(), "\xD6ppna ikon...", "NONE", "OWN_FILTER", ownFilter), 1);
     watcher.join();
     EXPECT_EQ(std::string(openPath), chosen);
+
+    // A choice longer than the buffer takes is refused, and the buffer keeps
+    // the earlier choice: the dialog returns one file with two terminators, so
+    // 259 characters do not fit into 260.
+    const std::string folder = TempPath(std::string(160, 'd').c_str());
+    const std::string tooLong = folder + "\\" + std::string(259 - folder.size() - 5, 'f') + ".ico";
+    ASSERT_EQ(tooLong.size(), 259u);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    MakeFile(tooLong);
+    SeenFileDialog seventh;
+    EXPECT_EQ(RunFileDialog(rk_OpenFileDialog_1, "\xD6ppna ikon...", "PATH", "OWN_FILTER",
+                            ownFilter, tooLong, seventh),
+              1);
+    EXPECT_EQ(std::string(openPath), chosen);
+    EXPECT_EQ(CaptionOf(Owner()), chosen);
+    DeleteFileA(tooLong.c_str());
+    RemoveDirectoryA(folder.c_str());
     DeleteFileA(chosen.c_str());
 }
 
