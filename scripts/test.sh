@@ -21,6 +21,12 @@ ctest --test-dir build/native --output-on-failure -LE bench -j 2 | tee "$log/nat
 echo "== Win32 and end-to-end tests under Wine"
 WINEPREFIX="$root/build/win64/wineprefix" scripts/wine-session.sh \
     ctest --test-dir build/win64 --output-on-failure -LE bench | tee "$log/win64" || status=1
+# ctest keeps every program's output in LastTest.log; the benchmarks replace it.
+cp build/win64/Testing/Temporary/LastTest.log "$log/win64-output" 2>/dev/null || true
+echo "== soak figures (app.soak)"
+sed -n -e '/^soak: /p' -e '/^soak done:/p' \
+    -e '/^GDI and USER objects and memory/,/^\[ *OK \] Soak\./p' "$log/win64-output" 2>/dev/null |
+    grep -v '^\[' || echo "(no soak figures: see the test output above)"
 
 echo "== benchmarks"
 # Only what the benchmarks print, without ctest's own lines.
