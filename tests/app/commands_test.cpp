@@ -14,12 +14,6 @@
 
 namespace {
 
-constexpr COLORREF WHITE = 0xFFFFFF;
-constexpr COLORREF BLACK = 0x000000;
-constexpr COLORREF GREY = 0xC0C0C0;
-constexpr COLORREF DARK_GREY = 0x646464;
-constexpr COLORREF RED = 0x0000FF;
-
 const char* const NEW_IMAGE_QUESTION = "Har tidigare ikon eller mark\xF6r sparats?\n"
                                        "Ny image raderar tidigare image.\n"
                                        "Vill du forts\xE4tta med 'Ny image'?";

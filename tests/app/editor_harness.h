@@ -9,6 +9,13 @@
 #include <string>
 #include <vector>
 
+// Colours the editor's window shows, as the tests read them back.
+constexpr COLORREF WHITE = 0xFFFFFF;
+constexpr COLORREF BLACK = 0x000000;
+constexpr COLORREF GREY = 0xC0C0C0;      // the grey ground and the grey preview
+constexpr COLORREF DARK_GREY = 0x646464; // a wiped thumbnail
+constexpr COLORREF RED = 0x0000FF;
+
 // Puts the editor's program-wide values back to their start values and creates
 // the main window exactly as WinMain does; pumps until the first paint is done.
 HWND OpenEditor();

@@ -24,7 +24,6 @@ namespace {
 
 const std::string OPEN_CAPTION = "\xD6ppnameddelande";
 const std::string OPEN_DIALOG_TITLE = "\xD6ppna ikon...";
-constexpr COLORREF DARK_GREY = 0x646464; // a wiped thumbnail
 constexpr int LARGE_FILE_BYTES = 100 * 1024 * 1024;
 
 std::string NotKindText(int k) {

@@ -24,11 +24,6 @@
 
 namespace {
 
-// The backgrounds of the three previews, as the editor renders them.
-constexpr COLORREF GREY = 0xC0C0C0;
-constexpr COLORREF BLACK = 0x000000;
-constexpr COLORREF WHITE = 0xFFFFFF;
-
 struct Options {
     bool longForm = false;
     int randomCount = 200; // random documents per palette kind in the long form

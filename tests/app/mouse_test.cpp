@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr COLORREF WHITE = 0xFFFFFF;
-constexpr COLORREF BLACK = 0x000000;
-constexpr COLORREF RED = 0x0000FF;
 constexpr COLORREF UNSET = 0x123456; // a colour no swatch shows
 
 int Cell(int row, int column) {

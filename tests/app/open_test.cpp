@@ -13,9 +13,6 @@
 
 namespace {
 
-constexpr COLORREF GREY = 0xC0C0C0;
-constexpr COLORREF DARK_GREY = 0x646464;
-
 std::string NotKindText(int k) {
     return "Image " + std::to_string(k) + " \xE4r inte av typen\n32x32 pixel och 16 f\xE4rger!";
 }

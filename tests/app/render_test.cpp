@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr COLORREF WHITE = 0xFFFFFF;
-constexpr COLORREF BLACK = 0x000000;
-constexpr COLORREF GREY = 0xC0C0C0;
 constexpr COLORREF UNTOUCHED = 0x123456;
 
 class Render : public EditorTest {

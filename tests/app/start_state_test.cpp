@@ -8,11 +8,6 @@
 
 namespace {
 
-constexpr COLORREF WHITE = 0xFFFFFF;
-constexpr COLORREF BLACK = 0x000000;
-constexpr COLORREF GREY = 0xC0C0C0;
-constexpr COLORREF DARK_GREY = 0x646464;
-
 class StartState : public ::testing::Test {
   protected:
     void SetUp() override {
