@@ -24,69 +24,45 @@ fi
 mkdir -p "$(dirname "$output")"
 
 driver=$(cat <<'PYTHON'
-import os, shutil, sys, tempfile, time
+import os, shutil, subprocess, sys, tempfile
 exe, output, e2e, icon = sys.argv[1:5]
 sys.path.insert(0, e2e)
-import subprocess
-import editor_layout as layout
-import icon_file
-import x_driver as x
+import x
 
-x.require_session()
 work = tempfile.mkdtemp(prefix="pv-shot-")
-path = os.path.join(work, "prickverket.ico")
-shutil.copyfile(icon, path)
-palette = icon_file.STANDARD_PALETTE
+shutil.copyfile(icon, work + "/prickverket.ico")
 program = subprocess.Popen(["wine", exe], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+window = None
 try:
-    window = x.wait_for("the editor's window", lambda: x.find_windows("^Prickverket$"), timeout=60)[0]
-    near = x.window_geometry(window)[:2]
-
-    def located():
-        try:
-            return layout.locate_client(x.screenshot(), near, palette)
-        except x.E2EFailure:
-            return None
-
-    client = layout.Client(x.wait_for("the palette swatches", located, timeout=30))
-    x.click(*client.screen(layout.OPEN_BUTTON))
-    dialog = x.wait_for("the open dialog", lambda: x.find_windows("ppna ikon"), timeout=30)[0]
-    x.focus(dialog)
-    x.type_text("Z:" + path.replace("/", "\\"))
-    x.key("Return")
-    x.wait_for("the icon to open", lambda: x.window_name(window).endswith("prickverket.ico"), timeout=30)
-    picture = icon_file.decode(open(path, "rb").read())[1]
-
-    def shows(what, check):
-        x.wait_for(what, lambda: not check(x.screenshot()), timeout=20, interval=0.2)
-
-    shows("the icon in the grid", lambda image: client.grid_mismatches(image, palette, picture))
-    red = icon_file.screen_rgb(palette, 9)
-    x.press_release(*client.screen(layout.swatch_centre(layout.SWATCHES[2][0])))
-    shows("red as the left colour",
-          lambda image: client.pixel(image, layout.swatch_centre(layout.LEFT_COLOUR_SWATCH)) != red)
-    x.click(*client.screen(layout.GRID_BUTTON))
-    shows("the grid lines", lambda image: client.cell_pixel(image, 0, 0, (layout.LINE_OFFSET, 2)) != (0, 0, 0))
-    x.click(*client.screen(layout.UPDATE_BUTTON))
-    # The grey preview's image area is dark grey until the previews are drawn.
-    shows("the previews", lambda image: client.pixel(image, (184 + 9, 347 + 9)) == (100, 100, 100))
-    # Park the pointer outside the window, then let the last repaint land.
-    x.move(5, 5)
-    time.sleep(1.0)
-    left, top = client.origin
-    _, _, width, height = x.window_geometry(window)
-    x.screenshot().crop((left, top, left + width, top + height)).save(output)
-    print("screenshot: wrote %s (%d x %d)" % (output, width, height))
+    window = x.wait_for("the editor's window", lambda: x.windows("^Prickverket$"), 60)[0]
+    o = x.wait_for("the transparent swatch", lambda: x.client_origin(x.shot()))
+    at = lambda point: x.shot().getpixel((o[0] + point[0], o[1] + point[1]))
+    x.click(o, x.OPEN)
+    x.type_into(x.wait_for("the open dialog", lambda: x.windows("ppna ikon"))[0],
+                "Z:" + work.replace("/", "\\") + "\\prickverket.ico")
+    x.wait_for("the icon to open", lambda: "prickverket.ico\n" in x.xdo("getwindowname", window))
+    x.click(o, x.RED_SWATCH)
+    x.wait_for("red as the left colour", lambda: at(x.LEFT) == (255, 0, 0))
+    x.click(o, x.GRID)
+    x.wait_for("the grid lines", lambda: at((119, 12)) == (0, 0, 0))
+    x.click(o, x.UPDATE)
+    x.xdo("mousemove", 5, 5)  # the pointer off the window
+    # The client area ends one border width inside the frame Wine draws.
+    fx, fy, fw, fh = x.geometry(window)
+    box = (o[0], o[1], fx + fw - (o[0] - fx), fy + fh - (o[0] - fx))
+    shots = [None]
+    # Done when two screenshots in a row agree: the last repaint has landed.
+    x.wait_for("a still picture", lambda: shots.append(x.shot().crop(box)) or shots[-1] == shots[-2])
+    shots[-1].save(output)
+    print("screenshot: wrote %s (%d x %d)" % (output, box[2] - box[0], box[3] - box[1]))
 finally:
-    if program.poll() is None:
-        # The close box is drawn by the window manager, and there is none here.
-        x.focus(window)
-        x.key("alt+F4")
+    if program.poll() is None and window:
+        x.xdo("windowfocus", "--sync", window, "key", "alt+F4")
         try:
             program.wait(timeout=15)
         except subprocess.TimeoutExpired:
             print("screenshot: the editor did not close on Alt+F4; stopping it", file=sys.stderr)
-            program.kill()
+    program.kill()
     shutil.rmtree(work, ignore_errors=True)
 PYTHON
 )

@@ -72,6 +72,19 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 timeout 120 wineboot >/dev/null 2>&1 || fail "Wine did not start in $WINEPREFIX"
 
+# Wine's settings for the programs the tests run: a crash fails at once instead
+# of waiting for a click on Wine's crash dialog; with no window manager on the
+# display, the test programs' windows are unmanaged, so a closing box costs no
+# wait for one; and the editor gets a caption and close box drawn by Wine.
+{
+    printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\n"ShowCrashDialog"=dword:00000000\n'
+    for exe in icon_test toolkit_test editor_test handler_bench draw_bench; do
+        printf '[HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\%s.exe\\X11 Driver]\n"Managed"="N"\n' "$exe"
+    done
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\prickverket.exe\\X11 Driver]\n"Decorated"="N"\n'
+} >"$logdir/settings.reg"
+timeout 60 wine regedit /S "Z:${logdir//\//\\}\\settings.reg" || fail "cannot write Wine's settings"
+
 # Wine's desktop process quits whenever no program is left, and starting it
 # again made every later program over ten seconds slower here. A console that
 # waits for input on a pipe keeps one program alive for the whole session.

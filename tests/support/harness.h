@@ -1,0 +1,36 @@
+// The Win32 tests' one harness: a pump, a box and dialog answerer, a pixel comparer.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+// Handles every message waiting for this thread, sent ones and paints included.
+void Pump();
+
+enum class Reply { Ok, Cancel, Escape, Enter, CloseBox, Yes, No, Path, Colour };
+struct Answer {
+    Reply reply;
+    std::string path = ""; // Path: typed into the file dialog's name box, then OK
+    COLORREF colour = 0;   // Colour: typed into the colour dialog, then OK
+};
+struct Seen {
+    std::string caption, text; // text: a message box's; empty for other dialogs
+    bool operator==(const Seen& o) const { return caption == o.caption && text == o.text; }
+};
+std::ostream& operator<<(std::ostream& out, const Seen& seen);
+// Runs action with a WH_CBT hook on this thread: each box or dialog that becomes active takes
+// the next answer, inside its own modal loop; boxes beyond the script are cancelled.
+std::vector<Seen> Answering(const std::vector<Answer>& script, const std::function<void()>& action);
+
+using Want = std::function<COLORREF(int x, int y)>;
+// Empty when every pixel of the rectangle is want(x, y), else the first mismatches as
+// "(x,y): got 828282, want AAAAAA": of a DC, or of a window's client area.
+std::string PixelDiff(HDC dc, int x, int y, int width, int height, const Want& want);
+std::string PixelDiff(HWND window, int x, int y, int width, int height, const Want& want);
+inline std::string AreaDiff(HDC dc, int x, int y, int width, int height, COLORREF want) {
+    return PixelDiff(dc, x, y, width, height, [want](int, int) { return want; });
+}
