@@ -7,7 +7,6 @@ HWND Editor() {
     static HWND window = [] {
         HWND made = rk_CreateMainWindow_1(GetModuleHandleA(nullptr), MAIN_WINDOW_NAME, 0, 0,
                                           MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT, "CLO");
-        SetForegroundWindow(made);
         Pump();
         return made;
     }();

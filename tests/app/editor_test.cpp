@@ -71,6 +71,8 @@ TEST_F(EditorTest, StartScreen) {
     for (auto [x, y, edge, want] : areas) EXPECT_EQ(Area(x, y, edge, edge, want), "");
     EXPECT_EQ(State() + std::to_string(Pushed(pointButton) * 10 + Pushed(lineButton)),
               "Prickverket rd rd rd rd 010");
+    EXPECT_NE(GetClassLongPtrA(Editor(), GCLP_HICON), 0); // the program's icon
+    EXPECT_NE(Area(71, 125, 12, 10, 0xC0C0C0).find("got 0000FF"), std::string::npos); // red 0
 }
 
 // "Ny image" and "Dukfärg" ask first: refused, nothing changes; confirmed, they start over.
