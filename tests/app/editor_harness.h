@@ -2,17 +2,8 @@
 #pragma once
 
 #include "tests/support/harness.h"
-#include "toolkit/draw/target.h"
-
-#include <gtest/gtest.h>
 
 HWND Editor();                                           // made on first use, kept to the end
 void Command(WPARAM wParam);                             // the whole wParam, then a pump
 void PointAt(int x, int y);                              // the real pointer, in client points
 void Mouse(UINT message, int x, int y, WPARAM keys = 0); // points there, sends it, pumps
-
-// After every test: no handler left the drawing target off the client area.
-class EditorTest : public ::testing::Test {
-  protected:
-    void TearDown() override { EXPECT_EQ(currentTarget, TARGET_CLIENT); }
-};

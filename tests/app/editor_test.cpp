@@ -5,7 +5,10 @@
 #include "icon/writer.h"
 #include "tests/app/editor_harness.h"
 #include "tests/support/icon_files.h"
+#include "toolkit/draw/target.h"
 #include "toolkit/window/dialogs.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -57,6 +60,12 @@ std::string TestFolder() {
     CreateDirectoryA(folder.c_str(), nullptr);
     return folder;
 }
+
+// After every test: no handler left the drawing target off the client area.
+class EditorTest : public ::testing::Test {
+  protected:
+    void TearDown() override { EXPECT_EQ(currentTarget, TARGET_CLIENT); }
+};
 
 } // namespace
 
