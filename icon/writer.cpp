@@ -1,7 +1,9 @@
 #include "icon/writer.h"
 #include "icon/replace_file.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 // clang-format off
@@ -81,6 +83,47 @@ std::FILE* CreateTempBeside(const char* target, std::string& tempPath) {
     return nullptr;
 }
 
+// True when count bytes from data went out at offset at and were flushed.
+bool WriteAt(std::FILE* file, long at, const std::uint8_t* data, size_t count) {
+    return std::fseek(file, at, SEEK_SET) == 0 && std::fwrite(data, 1, count, file) == count &&
+           std::fflush(file) == 0;
+}
+
+// The target itself, when no second file fits beside it, in steps that can be undone: the old
+// file's first bytes are kept in memory, and nothing of them changes until the far end is written.
+int WriteInPlace(const char* path, const IconFileBytes& bytes) {
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) {
+        std::FILE* file = error ? nullptr : std::fopen(path, "wb");
+        if (!file) return 1;
+        if (WriteAndClose(file, bytes) == 0) return 0;
+        std::remove(path);
+        return 1;
+    }
+    std::array<std::uint8_t, ICON_FILE_BYTES + 1> old{}; // the extra byte tells a longer file
+    std::FILE* file = std::fopen(path, "rb");
+    if (!file) return 1;
+    const size_t size = std::fread(old.data(), 1, old.size(), file);
+    const bool read = !std::ferror(file);
+    std::fclose(file);
+    if (!read || !(file = std::fopen(path, "r+b"))) return 1;
+    // The bytes past its end, or its own last byte again: a full disk or a size limit fails
+    // here, with every old byte as it was. The rest then lands on room the file already has.
+    const size_t last = std::min(size, bytes.size() - 1), kept = std::min(size, bytes.size());
+    const bool reached = WriteAt(file, long(last), (last < size ? old.data() : bytes.data()) + last,
+                                 bytes.size() - last);
+    bool ok = reached && WriteAt(file, 0, bytes.data(), kept);
+    ok = std::fclose(file) == 0 && ok;
+    if (ok && size > bytes.size()) std::filesystem::resize_file(path, bytes.size(), error);
+    if (ok && !error) return 0;
+    if (reached && (file = std::fopen(path, "r+b"))) {
+        WriteAt(file, 0, old.data(), kept);
+        std::fclose(file);
+    }
+    if (size < bytes.size()) std::filesystem::resize_file(path, size, error);
+    return 1;
+}
+
 } // namespace
 
 int WriteIconFile(const char* path, const Palette& pal, const PixelGrid& grid) {
@@ -88,12 +131,7 @@ int WriteIconFile(const char* path, const Palette& pal, const PixelGrid& grid) {
 
     std::string tempPath;
     std::FILE* temp = CreateTempBeside(path, tempPath);
-    if (!temp) {
-        // No room for a second file in that folder: the old way, in place.
-        std::FILE* target = std::fopen(path, "wb");
-        if (!target) return 1;
-        return WriteAndClose(target, bytes);
-    }
+    if (!temp) return WriteInPlace(path, bytes);
     if (WriteAndClose(temp, bytes) != 0 || ReplaceTargetFile(tempPath.c_str(), path) != 0) {
         std::remove(tempPath.c_str());
         return 1;

@@ -125,9 +125,10 @@ TEST(Writer, BytesAndPlace) {
     fs::permissions(dir + "ro.ico", fs::perms::owner_write, fs::perm_options::remove);
     rows.push_back({"read-only file", dir + "ro.ico", Doc(15), false});
 #endif
-    for (const char* var : {"ICON_READONLY_DIR", "ICON_FULL_DIR"}) // save_faults.sh's mounts
-        for (std::string f : {"/old.ico", "/new.ico"})
-            if (std::getenv(var)) rows.push_back({var + f, std::getenv(var) + f, Doc(15), false});
+    const char* at = std::getenv("ICON_FAULTS"); // save_faults.sh's mounts; in a full one with
+    for (std::string d : {"/readonly", "/full", "/noroom"}) // no file more, an old file that has
+        for (std::string f : {"/old.ico", "/new.ico", "/hole.ico"}) // room is overwritten in place
+            if (at) rows.push_back({d + f, at + d + f, Doc(15), d + f == "/noroom/old.ico"});
     auto read = [](auto f) { return fs::is_regular_file(f) ? ReadBytes(f) : Bytes{}; };
     for (const auto& [name, path, doc, saves] : rows) {
         SCOPED_TRACE(name);
