@@ -29,12 +29,18 @@ void PaintWith(HWND window, COLORREF color) {
     rk_Repaint_1(window, "UNERASED");
 }
 
-// The colour is read from the window, so it is what the swatch shows.
+// The colour is read from the window, so it is what the swatch shows. The
+// pointer is read once for all swatches: under Wine each reading of a still
+// pointer is a round trip to the X server.
 void PickInto(HWND window, COLORREF& color) {
-    for (const PickRow& row : PICK_TABLE) {
-        if (rk_PointerInRect_1(window, row.x, row.y, SWATCH_EDGE, SWATCH_EDGE, row.code) ==
-            row.code) {
-            color = rk_GetPixel_1(window, row.readX, row.readY);
+    int px = 0;
+    int py = 0;
+    if (rk_PointerPosition_1(window, &px, &py) == 0) {
+        for (const PickRow& row : PICK_TABLE) {
+            if (rk_PointInRect_1(px, py, row.x, row.y, SWATCH_EDGE, SWATCH_EDGE, row.code) ==
+                row.code) {
+                color = rk_GetPixel_1(window, row.readX, row.readY);
+            }
         }
     }
     rk_Repaint_1(window, "UNERASED");

@@ -33,7 +33,7 @@ int PaintCellAtPointer(HWND window, int gridX, int gridY, int gridSize, PixelGri
     // Under Wine every reading of a pointer that has been still is a round trip
     // to the X server, so testing all 1024 cells took a third of a second per
     // press. One reading names the only cell that can hold the pointer, and that
-    // cell gets the same strict hit test as before.
+    // cell gets the same strict hit test, on the same reading.
     int px = 0;
     int py = 0;
     if (rk_PointerPosition_1(window, &px, &py) != 0) return 0;
@@ -45,7 +45,7 @@ int PaintCellAtPointer(HWND window, int gridX, int gridY, int gridSize, PixelGri
     if (k >= GRID_CELLS || r >= GRID_CELLS) return 0;
 
     const int code = r + k + 1; // never 0, so a hit cannot be mistaken
-    if (rk_PointerInRect_1(window, gridX + k * cell, gridY + r * cell, w, w, code) != code) {
+    if (rk_PointInRect_1(px, py, gridX + k * cell, gridY + r * cell, w, w, code) != code) {
         return 0;
     }
     grid[r * GRID_CELLS + k] = value;

@@ -199,20 +199,32 @@ TEST_F(EditorTest, Open) {
     }
 }
 
-// Releasing a button over a swatch picks the colour it shows; its edges are outside it.
+// Releasing a button over a swatch picks the colour it shows: swept over the swatches' edges,
+// which are outside them.
 TEST_F(EditorTest, PickSwatches) {
     Reset();
-    for (int i = 0; i < 17; ++i) {
-        const int x = i < 16 ? 525 + 31 * (i / 8) : 540, y = i < 16 ? 5 + 31 * (i % 8) : 282;
-        for (auto [dx, dy] : {std::pair{15, 15}, {0, 15}, {15, 0}, {30, 15}, {15, 30}}) {
-            leftColor = rightColor = NONE;
-            Mouse(WM_LBUTTONUP, x + dx, y + dy);
-            Mouse(WM_RBUTTONUP, x + dx, y + dy);
-            const COLORREF want = dx + dy != 30 ? NONE : i < 16 ? Entry(STD, SWATCHES[i]) : MARK;
-            EXPECT_EQ(Area(525, 344, 30, 30, want) + Area(556, 344, 30, 30, want), "")
-                << "swatch " << i << " at +" << dx << ",+" << dy;
+    std::vector<std::pair<POINT, COLORREF>> swatches = {{{540, 282}, MARK}};
+    for (int i = 0; i < 16; ++i)
+        swatches.push_back({{525 + 31 * (i / 8), 5 + 31 * (i % 8)}, Entry(STD, SWATCHES[i])});
+    char report[64] = "";
+    for (auto [at, shown] : swatches) {
+        Mouse(WM_RBUTTONUP, at.x + 15, at.y + 15);
+        for (int d : {-2, -1, 0, 1, 2, 15, 28, 29, 30, 31, 32}) {
+            for (POINT p : {POINT{at.x + d, at.y + 15}, POINT{at.x + 15, at.y + d}}) {
+                leftColor = NONE;
+                Mouse(WM_LBUTTONUP, p.x, p.y);
+                COLORREF want = NONE;
+                for (auto [a, c] : swatches)
+                    if (std::abs(2 * (p.x - a.x) - 30) < 30 && std::abs(2 * (p.y - a.y) - 30) < 30)
+                        want = c;
+                if (leftColor != want && !*report)
+                    std::snprintf(report, 64, "(%ld,%ld): got %06lX, want %06lX", p.x, p.y,
+                                  leftColor, want);
+            }
         }
+        EXPECT_EQ(Area(525, 344, 30, 30, leftColor) + Area(556, 344, 30, 30, shown), "") << shown;
     }
+    EXPECT_STREQ(report, "");
 }
 
 // A press paints the cell whose square holds the pointer strictly: swept over cells' edges.

@@ -13,7 +13,10 @@
 
 constexpr COLORREF S = 0x404040, W = 0xFFFFFF, L = 0xAAAAAA, D = 0x828282, K = 0, RED = 0xFF;
 using Runs = std::vector<std::tuple<int, int, int, int, COLORREF>>; // corners inclusive, later win
-const HWND WINDOW = CreateWindowA("Static", "", WS_POPUP | WS_VISIBLE, 0, 0, 800, 100, 0, 0, 0, 0);
+constexpr COLORREF BG = 0x336699; // what erasing the window paints
+const WNDCLASSA CLASS{0, DefWindowProcA, 0, 0, 0, 0, 0, CreateSolidBrush(BG), 0, "rk test"};
+const HWND WINDOW = CreateWindowA(MAKEINTATOM(RegisterClassA(&CLASS)), "", WS_POPUP | WS_VISIBLE, 0,
+                                  0, 800, 100, 0, 0, 0, 0);
 const HDC DC = GetDC(WINDOW); // kept
 
 template <class Draw> static void ExpectDrawn(Draw draw, const Runs& runs) {
@@ -53,19 +56,25 @@ TEST(Draw, Shapes) {
 }
 
 // Canvases: in the window's format, current till released; only they leave a repaint pending.
+// A window drawing clears a pending repaint, erasing first where that was asked for.
 TEST(Draw, Targets) {
     HDC canvas = rk_CreateCanvas_1(WINDOW, 40, 40, K);
     HGDIOBJ bitmap = GetCurrentObject(canvas, OBJ_BITMAP);
-    const RECT corner{0, 0, 4, 4};
-    for (const auto& [target, color, pending] :
-         {std::tuple{"MEMORY", L, true}, {"WINDOW", W, false}, {"CLIENT", RED, false}}) {
-        SCOPED_TRACE(target);
-        rk_DrawTarget_1(WINDOW, target);
-        InvalidateRect(WINDOW, &corner, FALSE);
-        rk_FilledRect_1(WINDOW, 20, 20, 5, 5, color);
-        EXPECT_EQ(GetUpdateRect(WINDOW, nullptr, FALSE) != FALSE, pending);
-        EXPECT_EQ(AreaDiff(pending ? canvas : DC, 20, 20, 5, 5, color), ""); // not clipped
-    } // and the target is back at CLIENT
+    const RECT corner{0, 0, 10, 10};
+    for (const char* target : {"MEMORY", "WINDOW", "CLIENT"})
+        for (const BOOL erase : {1, 0}) {
+            SCOPED_TRACE(std::string(target) + (erase ? " erase" : ""));
+            const bool memory = target[0] == 'M';
+            const COLORREF color = memory ? L : RED;
+            rk_FilledRect_1(WINDOW, 0, 0, 30, 30, S); // drawn, a repaint pending or not
+            rk_DrawTarget_1(WINDOW, target);
+            InvalidateRect(WINDOW, &corner, erase);
+            rk_FilledRect_1(WINDOW, 5, 5, 20, 20, color); // into the corner and out of it
+            rk_DrawTarget_1(WINDOW, "CLIENT");
+            EXPECT_EQ(GetUpdateRect(WINDOW, nullptr, FALSE) != FALSE, memory);
+            EXPECT_EQ(AreaDiff(memory ? canvas : DC, 5, 5, 20, 20, color), ""); // not clipped
+            EXPECT_EQ(AreaDiff(DC, 0, 0, 5, 5, erase && !memory ? BG : S), "");
+        }
     rk_ReleaseCanvas_1(canvas);
     EXPECT_EQ(GetObjectType(canvas) + GetObjectType(bitmap), 0u); // both freed
     EXPECT_EQ(currentCanvas, nullptr);

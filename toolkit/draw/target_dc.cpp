@@ -25,8 +25,11 @@ TargetDc rk_BeginTargetDc_1(HWND window) {
     target.target = currentTarget;
     target.dc = rk_ObtainTargetDc_1(window, target.target);
     // The bracket validates the window's update region, so a canvas drawing
-    // must not open one: it would swallow a repaint requested before it.
-    target.bracket = target.target < TARGET_MEMORY;
+    // must not open one: it would swallow a repaint requested before it. On the
+    // window it acts only while a repaint is pending (the region, erased first
+    // where marked); otherwise it is a round trip to Wine's server that changes
+    // nothing, and a paint makes dozens of drawing calls.
+    target.bracket = target.target < TARGET_MEMORY && GetUpdateRect(window, nullptr, FALSE);
     if (target.bracket) BeginPaint(window, &target.paintStruct);
     return target;
 }

@@ -9,7 +9,7 @@ HDC rk_ObtainTargetDc_1(HWND window, int target);
 void rk_GiveBackTargetDc_1(HWND window, int target, HDC dc);
 
 // The target's context; for "CLIENT" and "WINDOW" a paint bracket is opened on
-// the window as well ("MEMORY" opens none).
+// the window as well while it has a repaint pending ("MEMORY" opens none).
 struct TargetDc {
     HWND window;
     int target;
