@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds both builds, and runs every test:
-#   1. native: the icon core's unit tests, save faults and a short fuzzing run;
+# Installs what is missing, builds both builds and the release zip, and runs every test:
+#   1. native: the icon core's unit tests, save faults, a short fuzzing run, the zip;
 #   2. under Wine on a private Xvfb display: the Win32 tests and the end-to-end flow.
 # Any failure, including Wine or the display not starting, fails the run. The
 # benchmarks are not run here: scripts/bench.sh runs them.
@@ -10,6 +10,7 @@ cd "$root"
 
 scripts/install-deps.sh
 scripts/build.sh all
+scripts/release.sh
 
 log=$(mktemp -d)
 trap 'rm -rf "$log"' EXIT
