@@ -206,7 +206,6 @@ TEST_F(EditorTest, PickSwatches) {
     std::vector<std::pair<POINT, COLORREF>> swatches = {{{540, 282}, MARK}};
     for (int i = 0; i < 16; ++i)
         swatches.push_back({{525 + 31 * (i / 8), 5 + 31 * (i % 8)}, Entry(STD, SWATCHES[i])});
-    char report[64] = "";
     for (auto [at, shown] : swatches) {
         Mouse(WM_RBUTTONUP, at.x + 15, at.y + 15);
         for (int d : {-2, -1, 0, 1, 2, 15, 28, 29, 30, 31, 32}) {
@@ -217,14 +216,12 @@ TEST_F(EditorTest, PickSwatches) {
                 for (auto [a, c] : swatches)
                     if (std::abs(2 * (p.x - a.x) - 30) < 30 && std::abs(2 * (p.y - a.y) - 30) < 30)
                         want = c;
-                if (leftColor != want && !*report)
-                    std::snprintf(report, 64, "(%ld,%ld): got %06lX, want %06lX", p.x, p.y,
-                                  leftColor, want);
+                ASSERT_EQ(leftColor, want) << "at " << p.x << "," << p.y << std::hex << ": got "
+                                           << leftColor << ", want " << want;
             }
         }
         EXPECT_EQ(Area(525, 344, 30, 30, leftColor) + Area(556, 344, 30, 30, shown), "") << shown;
     }
-    EXPECT_STREQ(report, "");
 }
 
 // A press paints the cell whose square holds the pointer strictly: swept over cells' edges.
@@ -273,11 +270,11 @@ TEST_F(EditorTest, MovesAndDoubleClicks) {
 
 // The command line after the program's name, which spaces (not tabs) end.
 TEST(Entry, CommandTail) {
-    // clang-format off
-    const std::pair<std::string, std::string> rows[] = {{"p.exe  a b", "a b"},
-        {"\"C:\\Program Files\\p.exe\"  two", "two"}, {"\"C:\\p.exe a", "\"C:\\p.exe a"},
-        {"p.exe\tx y", "y"}};
-    // clang-format on
+    const std::pair<std::string, std::string> rows[] = {
+        {"p.exe  a b", "a b"},
+        {"p.exe\tx y", "y"},
+        {"\"C:\\Program Files\\p.exe\"  two", "two"},
+        {"\"C:\\p.exe a", "\"C:\\p.exe a"}};
     for (auto [line, tail] : rows) EXPECT_EQ(CommandTail(line.data()), tail) << line;
 }
 

@@ -65,14 +65,13 @@ TEST(Draw, Targets) {
         for (const BOOL erase : {1, 0}) {
             SCOPED_TRACE(std::string(target) + (erase ? " erase" : ""));
             const bool memory = target[0] == 'M';
-            const COLORREF color = memory ? L : RED;
             rk_FilledRect_1(WINDOW, 0, 0, 30, 30, S); // drawn, a repaint pending or not
             rk_DrawTarget_1(WINDOW, target);
             InvalidateRect(WINDOW, &corner, erase);
-            rk_FilledRect_1(WINDOW, 5, 5, 20, 20, color); // into the corner and out of it
+            rk_FilledRect_1(WINDOW, 5, 5, 20, 20, RED); // into the corner and out of it
             rk_DrawTarget_1(WINDOW, "CLIENT");
             EXPECT_EQ(GetUpdateRect(WINDOW, nullptr, FALSE) != FALSE, memory);
-            EXPECT_EQ(AreaDiff(memory ? canvas : DC, 5, 5, 20, 20, color), ""); // not clipped
+            EXPECT_EQ(AreaDiff(memory ? canvas : DC, 5, 5, 20, 20, RED), ""); // not clipped
             EXPECT_EQ(AreaDiff(DC, 0, 0, 5, 5, erase && !memory ? BG : S), "");
         }
     rk_ReleaseCanvas_1(canvas);
