@@ -21,4 +21,9 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Preparing the Wine prefix (once, about 20 s)..." >&2
     wineboot -i >/dev/null 2>&1
 fi
+# One CPU for Wine and its server: see scripts/wine-session.sh.
+if [ -z "${PRICKVERKET_ONE_CPU:-}" ] && command -v taskset >/dev/null; then
+    exec taskset -c "$(taskset -pc $$ | sed 's/.*: *//; s/[-,].*//')" \
+        wine "$root/build/win64/app/prickverket.exe"
+fi
 exec wine "$root/build/win64/app/prickverket.exe"
