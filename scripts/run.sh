@@ -22,8 +22,8 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i >/dev/null 2>&1
 fi
 # One CPU for Wine and its server: see scripts/wine-session.sh.
-if [ -z "${PRICKVERKET_ONE_CPU:-}" ] && command -v taskset >/dev/null; then
-    exec taskset -c "$(taskset -pc $$ | sed 's/.*: *//; s/[-,].*//')" \
-        wine "$root/build/win64/app/prickverket.exe"
+cpu=$(taskset -pc $$ 2>/dev/null | sed 's/.*: *//; s/[-,].*//')
+if [ -z "${PRICKVERKET_ONE_CPU:-}" ] && taskset -c "$cpu" true 2>/dev/null; then
+    exec taskset -c "$cpu" wine "$root/build/win64/app/prickverket.exe"
 fi
 exec wine "$root/build/win64/app/prickverket.exe"

@@ -16,9 +16,11 @@ root=$(cd "$here/.." && pwd)
 # under Wine is a round trip to the wineserver or to X. On one CPU those round
 # trips are an order of magnitude faster (GetUpdateRgn: 78 us across CPUs, 5 us
 # on one, on this machine kind). PRICKVERKET_ONE_CPU set beforehand leaves them be.
-if [ -z "${PRICKVERKET_ONE_CPU:-}" ] && command -v taskset >/dev/null; then
-    export PRICKVERKET_ONE_CPU=$(taskset -pc $$ | sed 's/.*: *//; s/[-,].*//')
-    exec taskset -c "$PRICKVERKET_ONE_CPU" "$0" "$@"
+if [ -z "${PRICKVERKET_ONE_CPU:-}" ]; then
+    export PRICKVERKET_ONE_CPU=$(taskset -pc $$ 2>/dev/null | sed 's/.*: *//; s/[-,].*//')
+    if taskset -c "$PRICKVERKET_ONE_CPU" true 2>/dev/null; then
+        exec taskset -c "$PRICKVERKET_ONE_CPU" "$0" "$@"
+    fi
 fi
 
 export WINEPREFIX=${WINEPREFIX:-$root/build/win64/wineprefix}
