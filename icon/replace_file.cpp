@@ -3,8 +3,13 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #endif
+
+// On Windows these are Win32 calls, not std::filesystem, which would add most of
+// a megabyte of static library code to the exe for three calls.
 
 int ReplaceTargetFile(const char* from, const char* to) {
 #ifdef _WIN32
@@ -17,5 +22,29 @@ int ReplaceTargetFile(const char* from, const char* to) {
     return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ? 0 : 1;
 #else
     return std::rename(from, to) == 0 ? 0 : 1;
+#endif
+}
+
+bool TargetFileExists(const char* path) {
+#ifdef _WIN32
+    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+#else
+    std::error_code error;
+    return std::filesystem::exists(path, error) || error;
+#endif
+}
+
+int ResizeTargetFile(const char* path, long size) {
+#ifdef _WIN32
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 1;
+    LARGE_INTEGER end{};
+    end.QuadPart = size;
+    const bool done = SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+    return CloseHandle(file) && done ? 0 : 1;
+#else
+    std::error_code error;
+    std::filesystem::resize_file(path, static_cast<std::uintmax_t>(size), error);
+    return error ? 1 : 0;
 #endif
 }

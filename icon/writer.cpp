@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
 // clang-format off
@@ -92,9 +91,8 @@ bool WriteAt(std::FILE* file, long at, const std::uint8_t* data, size_t count) {
 // The target itself, when no second file fits beside it, in steps that can be undone: the old
 // file's first bytes are kept in memory, and nothing of them changes until the far end is written.
 int WriteInPlace(const char* path, const IconFileBytes& bytes) {
-    std::error_code error;
-    if (!std::filesystem::exists(path, error)) {
-        std::FILE* file = error ? nullptr : std::fopen(path, "wb");
+    if (!TargetFileExists(path)) {
+        std::FILE* file = std::fopen(path, "wb");
         if (!file) return 1;
         if (WriteAndClose(file, bytes) == 0) return 0;
         std::remove(path);
@@ -114,13 +112,12 @@ int WriteInPlace(const char* path, const IconFileBytes& bytes) {
                                  bytes.size() - last);
     bool ok = reached && WriteAt(file, 0, bytes.data(), kept);
     ok = std::fclose(file) == 0 && ok;
-    if (ok && size > bytes.size()) std::filesystem::resize_file(path, bytes.size(), error);
-    if (ok && !error) return 0;
+    if (ok && (size <= bytes.size() || ResizeTargetFile(path, long(bytes.size())) == 0)) return 0;
     if (reached && (file = std::fopen(path, "r+b"))) {
         WriteAt(file, 0, old.data(), kept);
         std::fclose(file);
     }
-    if (size < bytes.size()) std::filesystem::resize_file(path, size, error);
+    if (size < bytes.size()) ResizeTargetFile(path, long(size));
     return 1;
 }
 

@@ -20,11 +20,12 @@ for m in readonly:1m full:64k noroom:64k,nr_inodes=8 layers:512m; do
     head -c 3000 /dev/urandom >"${m%:*}/old.ico"
 done
 mount -o remount,ro readonly || skip "cannot make a tmpfs read-only"
+head -c 100 /dev/urandom >noroom/old-short.ico # it grows, where old.ico shrinks
 truncate -s 3000 noroom/hole.ico # no block of its own: a write into it needs room
 for d in full noroom; do dd if=/dev/zero of=$d/filler bs=4096 2>/dev/null || true; done
 touch noroom/{1..8} 2>/dev/null || true # there, no temporary fits: saves go in place
 ICON_FAULTS=$work "$1" --gtest_filter='Writer.*'
-head -c 100 /dev/urandom >noroom/old.ico # shorter than an icon this time
+head -c 3000 /dev/urandom >noroom/old.ico && head -c 100 /dev/urandom >noroom/old-short.ico # anew
 [ -f "$2" ] || skip "native half passed; no Win32 build at $2 for the Wine half"
 # Wine's server opens the files, so one runs in here, on an overlay of the prefix.
 prefix=${WINEPREFIX:-$(dirname "$2")/../wineprefix} l=$work/layers
