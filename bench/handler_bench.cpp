@@ -66,14 +66,13 @@ Figures TimeOutsideBoxes(int runs, const std::function<void()>& prepare,
         const auto start = Clock::now();
         work();
         const auto end = Clock::now();
-        double inBoxes = 0, inLaterBoxes = 0;
-        for (const auto& [made, gone] : boxes) {
-            inBoxes += Ms(made, gone);
-            if (made != boxes.front().first) inLaterBoxes += Ms(made, gone);
-        }
+        double inBoxes = 0;
+        for (const auto& [made, gone] : boxes) inBoxes += Ms(made, gone);
         figures.own.push_back(Ms(start, end) - inBoxes);
-        if (!boxes.empty())
-            figures.afterClose.push_back(Ms(boxes.front().second, end) - inLaterBoxes);
+        if (!boxes.empty()) { // later boxes left out, the first one ended before
+            const auto& [made, gone] = boxes.front();
+            figures.afterClose.push_back(Ms(gone, end) - (inBoxes - Ms(made, gone)));
+        }
     }
     return figures;
 }

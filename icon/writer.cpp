@@ -65,18 +65,11 @@ int WriteAndClose(std::FILE* file, const IconFileBytes& bytes) {
     return written && flushed && closed ? 0 : 1;
 }
 
-bool FileExists(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return false;
-    std::fclose(file);
-    return true;
-}
-
 // A new file beside the target, so that the final move stays on one volume.
 std::FILE* CreateTempBeside(const char* target, std::string& tempPath) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         tempPath = std::string(target) + ".save" + std::to_string(attempt) + ".tmp";
-        if (FileExists(tempPath)) continue;
+        if (TargetFileExists(tempPath.c_str())) continue;
         return std::fopen(tempPath.c_str(), "wb");
     }
     return nullptr;

@@ -21,9 +21,5 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Preparing the Wine prefix (once, about 20 s)..." >&2
     wineboot -i >/dev/null 2>&1
 fi
-# One CPU for Wine and its server: see scripts/wine-session.sh.
-cpu=$(taskset -pc $$ 2>/dev/null | sed 's/.*: *//; s/[-,].*//')
-if [ -z "${PRICKVERKET_ONE_CPU:-}" ] && taskset -c "$cpu" true 2>/dev/null; then
-    exec taskset -c "$cpu" wine "$root/build/win64/app/prickverket.exe"
-fi
-exec wine "$root/build/win64/app/prickverket.exe"
+# Wine and its server on one CPU: see one-cpu.sh.
+exec scripts/one-cpu.sh wine "$root/build/win64/app/prickverket.exe"

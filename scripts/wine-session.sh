@@ -12,16 +12,8 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$here/.." && pwd)
 
-# On a virtual machine an idle CPU is slow to wake, and nearly every Win32 call
-# under Wine is a round trip to the wineserver or to X. On one CPU those round
-# trips are an order of magnitude faster (GetUpdateRgn: 78 us across CPUs, 5 us
-# on one, on this machine kind). PRICKVERKET_ONE_CPU set beforehand leaves them be.
-if [ -z "${PRICKVERKET_ONE_CPU:-}" ]; then
-    export PRICKVERKET_ONE_CPU=$(taskset -pc $$ 2>/dev/null | sed 's/.*: *//; s/[-,].*//')
-    if taskset -c "$PRICKVERKET_ONE_CPU" true 2>/dev/null; then
-        exec taskset -c "$PRICKVERKET_ONE_CPU" "$0" "$@"
-    fi
-fi
+# The session, wineserver and Xvfb included, on one CPU: see one-cpu.sh.
+[ -n "${PRICKVERKET_ONE_CPU:-}" ] || exec "$here/one-cpu.sh" "$0" "$@"
 
 export WINEPREFIX=${WINEPREFIX:-$root/build/win64/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
