@@ -9,6 +9,10 @@
 namespace {
 
 constexpr COLORREF LABEL_GREY = 0xC0C0C0; // the class's background brush
+// The count's area: from its x up to the grid's frame, as high as the label font's cells.
+constexpr int COUNT_X = 71;
+constexpr int GRID_FRAME_X = 100;
+constexpr int COUNT_HEIGHT = 12;
 
 struct Label {
     int x;
@@ -49,8 +53,10 @@ LRESULT PaintEditorWindow(HWND window, WPARAM wParam, LPARAM lParam) {
         Text(window, label.x, label.y, label.text);
         // The count stands in the sentence's second line.
         if (label.y == 125) {
-            rk_NumberOut_1(window, 71, 125, static_cast<double>(imageCount), 0, 0x0000FF, labelFont,
-                           LABEL_GREY);
+            // Repaints never erase: a shorter count must not leave old digits to its right.
+            rk_FilledRect_1(window, COUNT_X, 125, GRID_FRAME_X - COUNT_X, COUNT_HEIGHT, LABEL_GREY);
+            rk_NumberOut_1(window, COUNT_X, 125, static_cast<double>(imageCount), 0, 0x0000FF,
+                           labelFont, LABEL_GREY);
         }
     }
 

@@ -1,8 +1,7 @@
 """The editor under Wine on an X display: xdotool input, `import` screenshots, where things are."""
 import io, subprocess, time, PIL.Image
 
-OPEN, SAVE, GRID, UPDATE = (45, 12), (45, 37), (30, 92), (140, 372)  # client points of buttons
-RED_SWATCH, MARK_SWATCH, LEFT = (540, 82), (555, 297), (540, 359)
+OPEN, SAVE, RED_SWATCH, MARK_SWATCH = (45, 12), (45, 37), (540, 82), (555, 297)  # client points
 
 def xdo(*a): return subprocess.run(["xdotool", *map(str, a)], capture_output=True, text=True).stdout
 def windows(pattern): return xdo("search", "--onlyvisible", "--name", pattern).split()

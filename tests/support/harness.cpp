@@ -2,10 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
 
 namespace {
 
-HHOOK hook = nullptr;
+HHOOK hook = nullptr, messageHook = nullptr;
 const std::vector<Answer>* script = nullptr;
 size_t next = 0;
 std::vector<Seen> seen;
@@ -16,11 +17,32 @@ std::string TextOf(HWND window) {
     return window && GetWindowTextA(window, text, sizeof text) ? text : "";
 }
 
+// See Seen.
+Seen Shown(HWND box) {
+    std::string look = TextOf(box) + " / " + TextOf(GetDlgItem(box, 0xFFFF)) + " /";
+    char label[256];
+    HWND types = GetDlgItem(box, 0x470); // the file dialog's file types (cmb1)
+    for (int i = 0; types && SendMessageA(types, CB_GETLBTEXT, i, LPARAM(label)) > 0; ++i)
+        look += " " + std::string(label) + ";";
+    for (HWND c = GetWindow(box, GW_CHILD); !types && c; c = GetWindow(c, GW_HWNDNEXT)) {
+        const LONG style = GetWindowLongA(c, GWL_STYLE);
+        const auto icon = HICON(SendMessageA(c, STM_GETICON, 0, 0));
+        GetClassNameA(c, label, sizeof label);
+        if (!(style & WS_VISIBLE)) continue;
+        look += icon == LoadIconA(nullptr, IDI_EXCLAMATION) ? " !"
+                : icon == LoadIconA(nullptr, IDI_HAND)      ? " x"
+                                                            : "";
+        if (lstrcmpiA(label, "Button") == 0)
+            look += (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON ? " [" + TextOf(c) + "]"
+                                                              : " " + TextOf(c);
+    }
+    return look;
+}
+
 void Give(HWND box, const Answer& answer) {
     constexpr int IDS[] = {IDOK, IDCANCEL, VK_ESCAPE, VK_RETURN, 0, IDYES, IDNO, IDOK, IDOK};
     const int id = IDS[static_cast<int>(answer.reply)];
-    if (answer.reply == Reply::Path) // the Explorer dialog's name box (cmb13)
-        SetDlgItemTextA(box, 1148, answer.path.c_str());
+    if (answer.reply == Reply::Path) SetDlgItemTextA(box, 1148, answer.path.c_str()); // cmb13
     for (int i = 0; answer.reply == Reply::Colour && i < 3; ++i) // its boxes of red, green, blue
         SetDlgItemInt(box, 706 + i, answer.colour >> 8 * i & 0xFF, FALSE);
     if (answer.reply == Reply::CloseBox) {
@@ -36,28 +58,35 @@ void Give(HWND box, const Answer& answer) {
     }
 }
 
-// Activation comes after the box has made its controls and before its modal
-// loop reads the queue, so the posted answer is the first thing the loop sees.
+// Activation comes before the box's modal loop reads the queue, and before a file dialog
+// lists its file types: the box is read and answered when its loop takes the message
+// posted here, the first thing that loop sees.
+const UINT READ_AND_ANSWER = RegisterWindowMessageA("harness: read and answer");
 LRESULT CALLBACK OnActivate(int code, WPARAM wParam, LPARAM lParam) {
     HWND box = reinterpret_cast<HWND>(wParam);
     char name[16] = "";
     if (code == HCBT_ACTIVATE && GetClassNameA(box, name, sizeof name) &&
-        std::string(name) == "#32770" &&
-        std::find(answered.begin(), answered.end(), box) == answered.end()) {
-        answered.push_back(box);
-        seen.push_back({TextOf(box), TextOf(GetDlgItem(box, 0xFFFF))});
-        Give(box, next < script->size() ? (*script)[next++] : Answer{Reply::Cancel});
+        std::string(name) == "#32770") {
+        const bool first = std::find(answered.begin(), answered.end(), box) == answered.end();
+        if (first) answered.push_back(box), PostMessageA(box, READ_AND_ANSWER, 0, 0);
+        if (!first && next < script->size() && (*script)[next].again) Give(box, (*script)[next++]);
     } else if (code == HCBT_DESTROYWND) { // its handle may come back for a new box
         answered.erase(std::remove(answered.begin(), answered.end(), box), answered.end());
     }
     return CallNextHookEx(hook, code, wParam, lParam);
 }
 
-} // namespace
-
-std::ostream& operator<<(std::ostream& out, const Seen& box) {
-    return out << '"' << box.caption << "\" / \"" << box.text << '"';
+LRESULT CALLBACK OnMessage(int code, WPARAM wParam, LPARAM lParam) {
+    const MSG* taken = reinterpret_cast<MSG*>(lParam);
+    HWND box = taken->hwnd;
+    if (code == HC_ACTION && wParam == PM_REMOVE && taken->message == READ_AND_ANSWER) {
+        seen.push_back(Shown(box));
+        Give(box, next < script->size() ? (*script)[next++] : Answer{Reply::Cancel});
+    }
+    return CallNextHookEx(messageHook, code, wParam, lParam);
 }
+
+} // namespace
 
 void Pump() {
     MSG message;
@@ -74,8 +103,10 @@ std::vector<Seen> Answering(const std::vector<Answer>& answers,
     seen.clear();
     answered.clear();
     hook = SetWindowsHookExA(WH_CBT, OnActivate, nullptr, GetCurrentThreadId());
+    messageHook = SetWindowsHookExA(WH_GETMESSAGE, OnMessage, nullptr, GetCurrentThreadId());
     action();
     UnhookWindowsHookEx(hook);
+    UnhookWindowsHookEx(messageHook);
     return seen;
 }
 
@@ -97,5 +128,58 @@ std::string PixelDiff(HWND window, int x, int y, int width, int height, const Wa
     HDC dc = GetDC(window);
     std::string report = PixelDiff(dc, x, y, width, height, want);
     ReleaseDC(window, dc);
+    return report;
+}
+
+namespace {
+
+// A bottom-up 32-bit DIB, as its bits are in memory.
+void SaveBmp(const std::string& path, int width, int height, const void* bits) {
+    const BITMAPFILEHEADER file{0x4D42, DWORD(54 + 4 * width * height), 0, 0, 54};
+    const BITMAPINFOHEADER info{40, width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(&file), 14)
+        .write(reinterpret_cast<const char*>(&info), 40)
+        .write(static_cast<const char*>(bits), 4 * width * height);
+}
+
+} // namespace
+
+std::string ReferenceDiff(HWND window, const std::string& name) {
+    RECT client{};
+    GetClientRect(window, &client);
+    const int w = client.right, h = client.bottom;
+    const std::string path = REFERENCE_DIR "/" + name + ".bmp",
+                      actual = ACTUAL_DIR "/reference-" + name;
+    BITMAPINFO info{{40, w, h, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    void* bits = nullptr;
+    HDC got = CreateCompatibleDC(nullptr), want = CreateCompatibleDC(nullptr),
+        shown = GetDC(window);
+    HGDIOBJ dib = CreateDIBSection(got, &info, DIB_RGB_COLORS, &bits, nullptr, 0), file = nullptr;
+    SelectObject(got, dib);
+    BitBlt(got, 0, 0, w, h, shown, 0, 0, SRCCOPY);
+    ReleaseDC(window, shown);
+    GdiFlush();
+    const std::string wine = reinterpret_cast<const char* (*)()>(
+        GetProcAddress(GetModuleHandleA("ntdll"), "wine_get_version"))();
+    if (std::getenv("PRICKVERKET_RENEW_REFERENCES"))
+        SaveBmp(path, w, h, bits), std::ofstream(REFERENCE_DIR "/wine-version") << wine << "\n";
+    SelectObject(want, file = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
+                                         LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    std::string report = PixelDiff(got, 0, 0, w, h, [&](int x, int y) {
+        return GetPixel(want, x, y); // CLR_INVALID where no reference could be read
+    });
+    if (!report.empty()) {
+        SaveBmp(actual + ".bmp", w, h, bits);
+        BitBlt(got, 0, 0, w, h, want, 0, 0, SRCINVERT); // black where the pixels agree
+        GdiFlush();
+        SaveBmp(actual + "-diff.bmp", w, h, bits);
+        std::string made;
+        std::ifstream(REFERENCE_DIR "/wine-version") >> made;
+        report = name + " differs from " + path + ":\n" + report + "the actual image and the " +
+                 "differences: " + actual + "{,-diff}.bmp\n" +
+                 (wine == made ? "" : "references made with Wine " + made + ", this is " + wine);
+    }
+    DeleteDC(got), DeleteDC(want), DeleteObject(dib), DeleteObject(file);
     return report;
 }

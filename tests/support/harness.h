@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <functional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,12 +15,11 @@ struct Answer {
     Reply reply;
     std::string path = ""; // Path: typed into the file dialog's name box, then OK
     COLORREF colour = 0;   // Colour: typed into the colour dialog, then OK
+    bool again = false;    // for a box active again after a child box closed
 };
-struct Seen {
-    std::string caption, text; // text: a message box's; empty for other dialogs
-    bool operator==(const Seen& o) const { return caption == o.caption && text == o.text; }
-};
-std::ostream& operator<<(std::ostream& out, const Seen& seen);
+// What a box or dialog showed: "caption / text / look", the text a message box's, the look
+// its icon ("!" or "x") and buttons, the default in [], or a file dialog's file types.
+using Seen = std::string;
 // Runs action with a WH_CBT hook on this thread: each box or dialog that becomes active takes
 // the next answer, inside its own modal loop; boxes beyond the script are cancelled.
 std::vector<Seen> Answering(const std::vector<Answer>& script, const std::function<void()>& action);
@@ -34,3 +32,8 @@ std::string PixelDiff(HWND window, int x, int y, int width, int height, const Wa
 inline std::string AreaDiff(HDC dc, int x, int y, int width, int height, COLORREF want) {
     return PixelDiff(dc, x, y, width, height, [want](int, int) { return want; });
 }
+
+// Empty when the window's client area is, pixel for pixel, the reference image
+// tests/app/reference/<name>.bmp; else where it differs, with the actual image and the
+// differences written beside the build. PRICKVERKET_RENEW_REFERENCES=1 writes the reference.
+std::string ReferenceDiff(HWND window, const std::string& name);
