@@ -88,12 +88,29 @@ timeout 120 wineboot >/dev/null 2>&1 || fail "Wine did not start in $WINEPREFIX"
 } >"$logdir/settings.reg"
 timeout 60 wine regedit /S "Z:${logdir//\//\\}\\settings.reg" || fail "cannot write Wine's settings"
 
-# Wine's desktop process quits whenever no program is left, and starting it
-# again made every later program over ten seconds slower here. A console that
-# waits for input on a pipe keeps one program alive for the whole session.
+# Wine's desktop process (explorer.exe) quits a second after the last program
+# on the desktop has ended, and starting it again made every later program over
+# ten seconds slower here. A console that waits for input on a pipe keeps one
+# program alive for the whole session.
 mkfifo "$logdir/keep"
 wine cmd.exe <"$logdir/keep" >/dev/null 2>&1 &
 exec 4>"$logdir/keep"
+# The console answers once it runs; from then on the desktop cannot quit.
+echo "echo up>\"Z:${logdir//\//\\}\\up\"" >&4
+for _ in $(seq 1 600); do
+    [ -e "$logdir/up" ] && break
+    sleep 0.1
+done
+[ -e "$logdir/up" ] || fail "the keep-alive console did not start"
+# The desktop process may already have quit, between wineboot and regedit or
+# between regedit and the console. The first program that then makes a window
+# starts it again and hands it its own standard error: under ctest, a test's
+# output pipe, which the desktop process then keeps open for the rest of the
+# session, so that ctest waits on it until its timeout although the test has
+# ended. So a window is made here, by a program whose output goes nowhere:
+# the session's desktop process is running, and it holds no one's pipe.
+timeout 60 wine rundll32.exe user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1 ||
+    fail "Wine's desktop process did not start"
 
 export PRICKVERKET_WINE_SESSION=$DISPLAY
 "$@"
