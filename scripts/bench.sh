@@ -2,7 +2,9 @@
 # Builds the benchmarks if needed and prints their figures, one line each:
 #   <what>  median <x> ms  p95 <y> ms  over <n> runs
 # the icon reader natively, then the reader, the drawing toolkit and the
-# editor's handlers under one Wine session. Asserts nothing about times.
+# editor's handlers under one Wine session, each handler until its window is
+# still. The session runs on one CPU (see one-cpu.sh): `taskset -c 1
+# scripts/bench.sh` runs it on CPU 1. Asserts nothing about times.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"

@@ -13,7 +13,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$here/.." && pwd)
 
 # The session, wineserver and Xvfb included, on one CPU: see one-cpu.sh.
-[ -n "${PRICKVERKET_ONE_CPU:-}" ] || exec "$here/one-cpu.sh" "$0" "$@"
+[ -n "${PRICKVERKET_PINNED_TO:-}" ] || exec "$here/one-cpu.sh" "$0" "$@"
 
 export WINEPREFIX=${WINEPREFIX:-$root/build/win64/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
