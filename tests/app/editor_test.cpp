@@ -175,8 +175,8 @@ TEST_F(EditorTest, BoxesAsShownInRounds) {
                       lost = TestFolder() + "no folder\\lost.ico";
     const std::string kept = "before 5";
     // clang-format off
-    const Seen open = "\xD6ppna ikon... /  / Ikoner (*.ico); Mark\xF6rer (*.cur);",
-        save = "Spara ikon... /  / Ikoner (*.ico); Mark\xF6rer (*.cur);",
+    const Seen open = "\xD6ppna ikon... /  / [Ikoner (*.ico)]; Mark\xF6rer (*.cur);",
+        save = "Spara ikon... /  / [Ikoner (*.ico)]; Mark\xF6rer (*.cur);",
         replace = "Spara ikon... / File already exists.\nDo you want to replace it? / ! [&Yes] &No",
         refuse = " / File does not exist / x [OK]", // Wine's own words
         colour = "Color /  / [OK] Cancel Help &Define Custom Colors >>",
@@ -253,7 +253,7 @@ TEST_F(EditorTest, Open) {
         }
         const std::string path = TestFolder() + name + ".ico";
         WriteBytes(path, MakeIconFile(count, made));
-        std::vector<Seen> seen = {"\xD6ppna ikon... /  / Ikoner (*.ico); Mark\xF6rer (*.cur);"};
+        std::vector<Seen> seen = {"\xD6ppna ikon... /  / [Ikoner (*.ico)]; Mark\xF6rer (*.cur);"};
         for (int n : reported)
             seen.push_back("\xD6ppnameddelande / Image " + std::to_string(n) +
                            " \xE4r inte av typen\n32x32 pixel och 16 f\xE4rger! / [OK]");

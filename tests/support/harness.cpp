@@ -23,15 +23,17 @@ Seen Shown(HWND box) {
     char label[256];
     HWND types = GetDlgItem(box, 0x470); // the file dialog's file types (cmb1)
     for (int i = 0; types && SendMessageA(types, CB_GETLBTEXT, i, LPARAM(label)) > 0; ++i)
-        look += " " + std::string(label) + ";";
+        look += SendMessageA(types, CB_GETCURSEL, 0, 0) == i ? " [" + std::string(label) + "];"
+                                                             : " " + std::string(label) + ";";
     for (HWND c = GetWindow(box, GW_CHILD); !types && c; c = GetWindow(c, GW_HWNDNEXT)) {
         const LONG style = GetWindowLongA(c, GWL_STYLE);
         const auto icon = HICON(SendMessageA(c, STM_GETICON, 0, 0));
         GetClassNameA(c, label, sizeof label);
         if (!(style & WS_VISIBLE)) continue;
-        look += icon == LoadIconA(nullptr, IDI_EXCLAMATION) ? " !"
-                : icon == LoadIconA(nullptr, IDI_HAND)      ? " x"
-                                                            : "";
+        if (icon) // another than these: "(icon)"
+            look += icon == LoadIconA(nullptr, IDI_EXCLAMATION) ? " !"
+                    : icon == LoadIconA(nullptr, IDI_HAND)      ? " x"
+                                                                : " (icon)";
         if (lstrcmpiA(label, "Button") == 0)
             look += (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON ? " [" + TextOf(c) + "]"
                                                               : " " + TextOf(c);

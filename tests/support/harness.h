@@ -18,7 +18,8 @@ struct Answer {
     bool again = false;    // for a box active again after a child box closed
 };
 // What a box or dialog showed: "caption / text / look", the text a message box's, the look
-// its icon ("!" or "x") and buttons, the default in [], or a file dialog's file types.
+// its icon ("!", "x" or "(icon)") and buttons, the default in [], or a file dialog's file
+// types, the one selected in [].
 using Seen = std::string;
 // Runs action with a WH_CBT hook on this thread: each box or dialog that becomes active takes
 // the next answer, inside its own modal loop; boxes beyond the script are cancelled.
