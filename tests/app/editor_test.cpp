@@ -34,12 +34,10 @@ COLORREF Entry(const Palette& p, int k) {
 std::string Area(int x, int y, int w, int h, COLORREF c) {
     return PixelDiff(Editor(), x, y, w, h, [c](int, int) { return c; });
 }
-// Whether (px, py) lies strictly inside the w x w square at (x, y).
-bool Inside(int px, int py, int x, int y, int w) {
+bool Inside(int px, int py, int x, int y, int w) { // strictly, the w x w square at (x, y)
     return std::abs(2 * (px - x) - w) < w && std::abs(2 * (py - y) - w) < w;
 }
-// Title and count.
-std::string State() {
+std::string State() { // title and count
     char title[300] = "";
     GetWindowTextA(Editor(), title, sizeof title);
     return title + (" " + std::to_string(imageCount));
@@ -53,19 +51,14 @@ void Reset() {
     Answering({{Reply::Ok}}, [] { Command(ID_NEW_IMAGE); });
 }
 
-// Empty when every cell of the document is value, but cell `at` atValue; else the first few.
+// Empty when every cell of the document is value, but cell `at` atValue; else the first wrong one.
 std::string Cells(int value, int at = -1, int atValue = 0) {
-    std::string diff;
-    for (int i = 0; i < CELL_COUNT && diff.size() < 120; ++i) {
-        const int want = i == at ? atValue : value;
-        if (pixelGrid[i] != want)
-            diff += "cell " + std::to_string(i) + ": got " + std::to_string(pixelGrid[i]) +
-                    ", want " + std::to_string(want) + "\n";
-    }
-    return diff;
+    for (int i = 0; i < CELL_COUNT; ++i)
+        if (pixelGrid[i] != (i == at ? atValue : value))
+            return "cell " + std::to_string(i) + ": got " + std::to_string(pixelGrid[i]) + "\n";
+    return "";
 }
-// This program's folder for its files, a Windows path ending in a backslash.
-std::string TestFolder() {
+std::string TestFolder() { // this program's, a Windows path ending in a backslash
     char temp[MAX_PATH] = "";
     const std::string folder(std::string(temp, GetTempPathA(MAX_PATH, temp)) + "prickverket\\");
     CreateDirectoryA(folder.c_str(), nullptr);
@@ -172,8 +165,7 @@ TEST_F(EditorTest, BoxesAsShownInRounds) {
     // Wine makes these on first use and keeps them: a first use by chance would look like a leak.
     for (int i = 0; i < 140; ++i) GetSysColorBrush(i), LoadCursorA(nullptr, IDC_ARROW + i);
     const std::string old = TestFolder() + "old.ico", gone = TestFolder() + "gone.ico",
-                      lost = TestFolder() + "no folder\\lost.ico";
-    const std::string kept = "before 5";
+                      lost = TestFolder() + "no folder\\lost.ico", kept = "before 5";
     // clang-format off
     const Seen open = "\xD6ppna ikon... /  / [Ikoner (*.ico)]; Mark\xF6rer (*.cur);",
         save = "Spara ikon... /  / [Ikoner (*.ico)]; Mark\xF6rer (*.cur);",
@@ -182,14 +174,13 @@ TEST_F(EditorTest, BoxesAsShownInRounds) {
         colour = "Color /  / [OK] Cancel Help &Define Custom Colors >>",
         notOpened = "\xD6ppnameddelande / Avbryt valdes! / [OK]",
         notSaved = "Sparameddelande / Avbryt valdes! / [OK]";
-    const Answer again{Reply::Cancel, "", 0, true}; // the dialog, after its question
-    // command, answers, what shows, the title, buttons and count then, old.ico replaced
+    // command, answers (Again: the dialog after its question), what shows, title and count, replaced
     std::vector<std::tuple<int, std::vector<Answer>, std::vector<Seen>, std::string, bool>> rows = {
         {ID_NEW_IMAGE, {{Reply::Ok}}, {ASKS[0]}, "Prickverket 0", false},
         {ID_OPEN, {{Reply::Cancel}}, {open, notOpened}, kept, false},
-        {ID_OPEN, {{Reply::Path, gone}, {Reply::Ok}, again}, {open, refuse, notOpened}, kept, false},
+        {ID_OPEN, {{Reply::Path, gone}, {Reply::Ok}, {Reply::Again}}, {open, refuse, notOpened}, kept, false},
         {ID_SAVE, {{Reply::CloseBox}}, {save, notSaved}, kept, false},
-        {ID_SAVE, {{Reply::Path, old}, {Reply::No}, again}, {save, replace, notSaved}, kept, false},
+        {ID_SAVE, {{Reply::Path, old}, {Reply::No}, {Reply::Again}}, {save, replace, notSaved}, kept, false},
         {ID_SAVE, {{Reply::Path, old}, {Reply::Yes}}, {save, replace}, old + " 5", true},
         {ID_SAVE, {{Reply::Path, lost}}, {save, "Sparameddelande / Gick inte att spara! / [OK]"},
          lost + " 5", false},

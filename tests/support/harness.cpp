@@ -42,7 +42,8 @@ Seen Shown(HWND box) {
 }
 
 void Give(HWND box, const Answer& answer) {
-    constexpr int IDS[] = {IDOK, IDCANCEL, VK_ESCAPE, VK_RETURN, 0, IDYES, IDNO, IDOK, IDOK};
+    constexpr int IDS[] = {IDOK,  IDCANCEL, VK_ESCAPE, VK_RETURN, 0,
+                           IDYES, IDNO,     IDOK,      IDOK,      IDCANCEL};
     const int id = IDS[static_cast<int>(answer.reply)];
     if (answer.reply == Reply::Path) SetDlgItemTextA(box, 1148, answer.path.c_str()); // cmb13
     for (int i = 0; answer.reply == Reply::Colour && i < 3; ++i) // its boxes of red, green, blue
@@ -71,7 +72,8 @@ LRESULT CALLBACK OnActivate(int code, WPARAM wParam, LPARAM lParam) {
         std::string(name) == "#32770") {
         const bool first = std::find(answered.begin(), answered.end(), box) == answered.end();
         if (first) answered.push_back(box), PostMessageA(box, READ_AND_ANSWER, 0, 0);
-        if (!first && next < script->size() && (*script)[next].again) Give(box, (*script)[next++]);
+        if (!first && next < script->size() && (*script)[next].reply == Reply::Again)
+            Give(box, (*script)[next++]);
     } else if (code == HCBT_DESTROYWND) { // its handle may come back for a new box
         answered.erase(std::remove(answered.begin(), answered.end(), box), answered.end());
     }

@@ -10,19 +10,18 @@
 // Handles every message waiting for this thread, sent ones and paints included.
 void Pump();
 
-enum class Reply { Ok, Cancel, Escape, Enter, CloseBox, Yes, No, Path, Colour };
+enum class Reply { Ok, Cancel, Escape, Enter, CloseBox, Yes, No, Path, Colour, Again };
 struct Answer {
     Reply reply;
     std::string path = ""; // Path: typed into the file dialog's name box, then OK
     COLORREF colour = 0;   // Colour: typed into the colour dialog, then OK
-    bool again = false;    // for a box active again after a child box closed
 };
 // What a box or dialog showed: "caption / text / look", the text a message box's, the look
 // its icon ("!", "x" or "(icon)") and buttons, the default in [], or a file dialog's file
 // types, the one selected in [].
 using Seen = std::string;
 // Runs action with a WH_CBT hook on this thread: each box or dialog that becomes active takes
-// the next answer, inside its own modal loop; boxes beyond the script are cancelled.
+// the next answer in its own modal loop, Again one active again after a child box; the rest Cancel.
 std::vector<Seen> Answering(const std::vector<Answer>& script, const std::function<void()>& action);
 
 using Want = std::function<COLORREF(int x, int y)>;

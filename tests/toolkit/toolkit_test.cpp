@@ -39,9 +39,16 @@ TEST(Draw, Targets) {
     EXPECT_EQ(currentCanvas, nullptr);
 }
 
-// In order, dialogs keep their buffers between calls: the path, unless a choice does not fit;
-// the colour dialog starts at white, not at the last choice.
-TEST(Window, Dialogs) {
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// A name too long for a class is cut. In order, dialogs keep their buffers between calls: the
+// path, unless a choice does not fit; the colour dialog starts at white, not at the last choice.
+TEST(Window, NamesAndDialogs) {
+    const std::string name(300, 'x'); // the class name holds 249 characters
+    HWND made = rk_CreateMainWindow_1(GetModuleHandleA(nullptr), name.c_str(), 0, 0, 9, 9, "CLO");
+    EXPECT_EQ(FindWindowA(name.substr(0, 249).c_str(), name.c_str()), made);
     char temp[MAX_PATH];
     const std::string folder(temp, GetTempPathA(MAX_PATH, temp)), file = folder + "a.ico";
     const std::string tooLong = folder + std::string(255 - folder.size(), 'f') + ".ico"; // 259
