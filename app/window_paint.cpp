@@ -54,8 +54,9 @@ LRESULT PaintEditorWindow(HWND window, WPARAM wParam, LPARAM lParam) {
         // The count stands in the sentence's second line.
         if (label.y == 125) {
             // Repaints never erase: a shorter count must not leave old digits to its right.
-            rk_FilledRect_1(window, COUNT_X, 125, GRID_FRAME_X - COUNT_X, COUNT_HEIGHT, LABEL_GREY);
-            rk_NumberOut_1(window, COUNT_X, 125, static_cast<double>(imageCount), 0, 0x0000FF,
+            rk_FilledRect_1(window, COUNT_X, label.y, GRID_FRAME_X - COUNT_X, COUNT_HEIGHT,
+                            LABEL_GREY);
+            rk_NumberOut_1(window, COUNT_X, label.y, static_cast<double>(imageCount), 0, 0x0000FF,
                            labelFont, LABEL_GREY);
         }
     }

@@ -11,8 +11,12 @@
 
 using Clock = std::chrono::steady_clock;
 
+inline double Ms(Clock::time_point from, Clock::time_point to) {
+    return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
 inline double MsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    return Ms(start, Clock::now());
 }
 
 inline void Report(const std::string& what, std::vector<double> ms) {

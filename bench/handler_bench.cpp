@@ -60,10 +60,6 @@ LRESULT CALLBACK OnGone(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(goneHook, code, wParam, lParam);
 }
 
-double Ms(Clock::time_point from, Clock::time_point to) {
-    return std::chrono::duration<double, std::milli>(to - from).count();
-}
-
 // Whether anything is left for the window: a message waiting for this thread,
 // or a paint pending for any of its windows, the editor and its 14 buttons (Wine
 // sets QS_PAINT while any of them has an update region). One request to Wine's

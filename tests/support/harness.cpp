@@ -17,19 +17,29 @@ std::string TextOf(HWND window) {
     return window && GetWindowTextA(window, text, sizeof text) ? text : "";
 }
 
+// A bottom-up 32-bit DIB, as its bits are in memory.
+void SaveBmp(const std::string& path, int width, int height, const void* bits) {
+    const BITMAPFILEHEADER file{0x4D42, DWORD(54 + 4 * width * height), 0, 0, 54};
+    const BITMAPINFOHEADER info{40, width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(&file), 14)
+        .write(reinterpret_cast<const char*>(&info), 40)
+        .write(static_cast<const char*>(bits), 4 * width * height);
+}
+
 // See Seen.
 Seen Shown(HWND box) {
     std::string look = TextOf(box) + " / " + TextOf(GetDlgItem(box, 0xFFFF)) + " /";
     char label[256];
     HWND types = GetDlgItem(box, 0x470); // the file dialog's file types (cmb1)
+    const LRESULT selected = types ? SendMessageA(types, CB_GETCURSEL, 0, 0) : CB_ERR;
     for (int i = 0; types && SendMessageA(types, CB_GETLBTEXT, i, LPARAM(label)) > 0; ++i)
-        look += SendMessageA(types, CB_GETCURSEL, 0, 0) == i ? " [" + std::string(label) + "];"
-                                                             : " " + std::string(label) + ";";
+        look += selected == i ? " [" + std::string(label) + "];" : " " + std::string(label) + ";";
     for (HWND c = GetWindow(box, GW_CHILD); !types && c; c = GetWindow(c, GW_HWNDNEXT)) {
         const LONG style = GetWindowLongA(c, GWL_STYLE);
+        if (!(style & WS_VISIBLE)) continue;
         const auto icon = HICON(SendMessageA(c, STM_GETICON, 0, 0));
         GetClassNameA(c, label, sizeof label);
-        if (!(style & WS_VISIBLE)) continue;
         if (icon) // another than these: "(icon)"
             look += icon == LoadIconA(nullptr, IDI_EXCLAMATION) ? " !"
                     : icon == LoadIconA(nullptr, IDI_HAND)      ? " x"
@@ -134,20 +144,6 @@ std::string PixelDiff(HWND window, int x, int y, int width, int height, const Wa
     ReleaseDC(window, dc);
     return report;
 }
-
-namespace {
-
-// A bottom-up 32-bit DIB, as its bits are in memory.
-void SaveBmp(const std::string& path, int width, int height, const void* bits) {
-    const BITMAPFILEHEADER file{0x4D42, DWORD(54 + 4 * width * height), 0, 0, 54};
-    const BITMAPINFOHEADER info{40, width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(&file), 14)
-        .write(reinterpret_cast<const char*>(&info), 40)
-        .write(static_cast<const char*>(bits), 4 * width * height);
-}
-
-} // namespace
 
 std::string ReferenceDiff(HWND window, const std::string& name) {
     RECT client{};
