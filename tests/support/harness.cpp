@@ -33,9 +33,15 @@ Seen Shown(HWND box) {
     char label[256];
     HWND types = GetDlgItem(box, 0x470); // the file dialog's file types (cmb1)
     const LRESULT selected = types ? SendMessageA(types, CB_GETCURSEL, 0, 0) : CB_ERR;
-    for (int i = 0; types && SendMessageA(types, CB_GETLBTEXT, i, LPARAM(label)) > 0; ++i)
-        look += selected == i ? " [" + std::string(label) + "];" : " " + std::string(label) + ";";
-    for (HWND c = GetWindow(box, GW_CHILD); !types && c; c = GetWindow(c, GW_HWNDNEXT)) {
+    for (int i = 0; types && SendMessageA(types, CB_GETLBTEXT, i, LPARAM(label)) > 0; ++i) {
+        // Wine keeps each type's pattern, as the dialog filters with it, in the item's data.
+        const auto pattern =
+            reinterpret_cast<const wchar_t*>(SendMessageA(types, CB_GETITEMDATA, i, 0));
+        std::string type = label + std::string(" ") +
+                           (pattern ? std::string(pattern, pattern + lstrlenW(pattern)) : "?");
+        look += selected == i ? " [" + type + "];" : " " + type + ";";
+    }
+    for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
         const LONG style = GetWindowLongA(c, GWL_STYLE);
         if (!(style & WS_VISIBLE)) continue;
         const auto icon = HICON(SendMessageA(c, STM_GETICON, 0, 0));
@@ -54,21 +60,21 @@ Seen Shown(HWND box) {
 void Give(HWND box, const Answer& answer) {
     constexpr int IDS[] = {IDOK,  IDCANCEL, VK_ESCAPE, VK_RETURN, 0,
                            IDYES, IDNO,     IDOK,      IDOK,      IDCANCEL};
-    const int id = IDS[static_cast<int>(answer.reply)];
+    int id = IDS[static_cast<int>(answer.reply)];
+    if (answer.reply != Reply::Escape && answer.reply != Reply::Enter && !GetDlgItem(box, id))
+        id = IDCANCEL; // an answer the box has no button for ends it all the same
     if (answer.reply == Reply::Path) SetDlgItemTextA(box, 1148, answer.path.c_str()); // cmb13
     for (int i = 0; answer.reply == Reply::Colour && i < 3; ++i) // its boxes of red, green, blue
         SetDlgItemInt(box, 706 + i, answer.colour >> 8 * i & 0xFF, FALSE);
-    if (answer.reply == Reply::CloseBox) {
+    // A key goes to a button of the box, so that the box's own loop translates it.
+    HWND key = GetDlgItem(box, IDCANCEL) ? GetDlgItem(box, IDCANCEL) : GetDlgItem(box, IDOK);
+    key = key ? key : box;
+    if (answer.reply == Reply::CloseBox)
         PostMessageA(box, WM_SYSCOMMAND, SC_CLOSE, 0);
-    } else if (answer.reply == Reply::Escape || answer.reply == Reply::Enter) {
-        // A key goes to a button of the box, so that the box's own loop translates it.
-        HWND button = GetDlgItem(box, IDCANCEL) ? GetDlgItem(box, IDCANCEL) : GetDlgItem(box, IDOK);
-        PostMessageA(button ? button : box, WM_KEYDOWN, id, 1);
-        PostMessageA(button ? button : box, WM_KEYUP, id, 0xC0000001);
-    } else {
-        PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
-    }
+    else if (answer.reply == Reply::Escape || answer.reply == Reply::Enter)
+        PostMessageA(key, WM_KEYDOWN, id, 1), PostMessageA(key, WM_KEYUP, id, 0xC0000001);
+    else
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(GetDlgItem(box, id)));
 }
 
 // Activation comes before the box's modal loop reads the queue, and before a file dialog
@@ -138,18 +144,14 @@ std::string PixelDiff(HDC dc, int x, int y, int width, int height, const Want& w
     return mismatches > 8 ? report + std::to_string(mismatches - 8) + " more\n" : report;
 }
 
-std::string PixelDiff(HWND window, int x, int y, int width, int height, const Want& want) {
-    HDC dc = GetDC(window);
-    std::string report = PixelDiff(dc, x, y, width, height, want);
-    ReleaseDC(window, dc);
-    return report;
-}
-
 std::string ReferenceDiff(HWND window, const std::string& name) {
     RECT client{};
     GetClientRect(window, &client);
     const int w = client.right, h = client.bottom;
-    const std::string path = REFERENCE_DIR "/" + name + ".bmp",
+    // Wine's versions rasterise glyphs a little differently: one set of references each.
+    const std::string wine = reinterpret_cast<const char* (*)()>(
+        GetProcAddress(GetModuleHandleA("ntdll"), "wine_get_version"))();
+    const std::string set = REFERENCE_DIR "/wine-" + wine, path = set + "/" + name + ".bmp",
                       actual = ACTUAL_DIR "/reference-" + name;
     BITMAPINFO info{{40, w, h, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
     void* bits = nullptr;
@@ -160,10 +162,8 @@ std::string ReferenceDiff(HWND window, const std::string& name) {
     BitBlt(got, 0, 0, w, h, shown, 0, 0, SRCCOPY);
     ReleaseDC(window, shown);
     GdiFlush();
-    const std::string wine = reinterpret_cast<const char* (*)()>(
-        GetProcAddress(GetModuleHandleA("ntdll"), "wine_get_version"))();
     if (std::getenv("PRICKVERKET_RENEW_REFERENCES"))
-        SaveBmp(path, w, h, bits), std::ofstream(REFERENCE_DIR "/wine-version") << wine << "\n";
+        CreateDirectoryA(set.c_str(), nullptr), SaveBmp(path, w, h, bits);
     SelectObject(want, file = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
                                          LR_LOADFROMFILE | LR_CREATEDIBSECTION));
     std::string report = PixelDiff(got, 0, 0, w, h, [&](int x, int y) {
@@ -174,11 +174,12 @@ std::string ReferenceDiff(HWND window, const std::string& name) {
         BitBlt(got, 0, 0, w, h, want, 0, 0, SRCINVERT); // black where the pixels agree
         GdiFlush();
         SaveBmp(actual + "-diff.bmp", w, h, bits);
-        std::string made;
-        std::ifstream(REFERENCE_DIR "/wine-version") >> made;
         report = name + " differs from " + path + ":\n" + report + "the actual image and the " +
-                 "differences: " + actual + "{,-diff}.bmp\n" +
-                 (wine == made ? "" : "references made with Wine " + made + ", this is " + wine);
+                 "differences: " + actual + "{,-diff}.bmp\n";
+        if (GetFileAttributesA(set.c_str()) == INVALID_FILE_ATTRIBUTES)
+            report = "no references for Wine " + wine + " in " + set + ": make them with " +
+                     "PRICKVERKET_RENEW_REFERENCES=1 (see the README), then check each image by " +
+                     "eye before committing\n";
     }
     DeleteDC(got), DeleteDC(want), DeleteObject(dib), DeleteObject(file);
     return report;

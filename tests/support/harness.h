@@ -17,8 +17,8 @@ struct Answer {
     COLORREF colour = 0;   // Colour: typed into the colour dialog, then OK
 };
 // What a box or dialog showed: "caption / text / look", the text a message box's, the look
-// its icon ("!", "x" or "(icon)") and buttons, the default in [], or a file dialog's file
-// types, the one selected in [].
+// a file dialog's file types with their patterns, the one selected in [], then any icon ("!",
+// "x" or "(icon)") and the buttons shown, the default in [].
 using Seen = std::string;
 // Runs action with a WH_CBT hook on this thread: each box or dialog that becomes active takes
 // the next answer in its own modal loop, Again one active again after a child box; the rest Cancel.
@@ -26,14 +26,14 @@ std::vector<Seen> Answering(const std::vector<Answer>& script, const std::functi
 
 using Want = std::function<COLORREF(int x, int y)>;
 // Empty when every pixel of the rectangle is want(x, y), else the first mismatches as
-// "(x,y): got 828282, want AAAAAA": of a DC, or of a window's client area.
+// "(x,y): got 828282, want AAAAAA".
 std::string PixelDiff(HDC dc, int x, int y, int width, int height, const Want& want);
-std::string PixelDiff(HWND window, int x, int y, int width, int height, const Want& want);
 inline std::string AreaDiff(HDC dc, int x, int y, int width, int height, COLORREF want) {
     return PixelDiff(dc, x, y, width, height, [want](int, int) { return want; });
 }
 
 // Empty when the window's client area is, pixel for pixel, the reference image
-// tests/app/reference/<name>.bmp; else where it differs, with the actual image and the
-// differences written beside the build. PRICKVERKET_RENEW_REFERENCES=1 writes the reference.
+// tests/app/reference/wine-<version>/<name>.bmp of the Wine running it; else where it differs,
+// with the actual image and the differences written beside the build.
+// PRICKVERKET_RENEW_REFERENCES=1 writes the reference.
 std::string ReferenceDiff(HWND window, const std::string& name);

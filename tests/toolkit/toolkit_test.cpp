@@ -48,6 +48,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 TEST(Window, NamesAndDialogs) {
     const std::string name(300, 'x'); // the class name holds 249 characters
     HWND made = rk_CreateMainWindow_1(GetModuleHandleA(nullptr), name.c_str(), 0, 0, 9, 9, "CLO");
+    ASSERT_NE(made, nullptr); // else FindWindowA's null would match it
     EXPECT_EQ(FindWindowA(name.substr(0, 249).c_str(), name.c_str()), made);
     char temp[MAX_PATH];
     const std::string folder(temp, GetTempPathA(MAX_PATH, temp)), file = folder + "a.ico";
