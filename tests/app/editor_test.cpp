@@ -264,7 +264,7 @@ TEST_F(EditorTest, Sequences) {
         {"pickL:3 pickR:17 line point dragL:34 =new", "Prickverket 0 | point DOT0 0000FF 6464C8 | std fill15 |"},
         {"grid open:four =grid-four", "four.ico 4 | point GRID_DOT1 000000 FFFFFF | own4 stripes4 |"},
         {"save:a open:four save:b img:2 =saved-then-2", "b.ico 4 | point DOT0 000000 FFFFFF | own2 stripes2 |"},
-        {"open:eight stdpal update =eight-stdpal", "eight.ico 8 | point DOT0 000000 FFFFFF | std stripes6 |"},
+        {"open:eight pickR:17 stdpal update =eight-stdpal", "eight.ico 8 | point DOT0 000000 6464C8 | std stripes6 |"},
         {"open:eight pickL:5 canvas =eight-canvas", "Prickverket 0 | point DOT0 0E3358 FFFFFF | own6 fill11 |"},
         {"pickL:3 open:four L:34", "four.ico 4 | point DOT0 0000FF FFFFFF | own4 stripes4+34:16 |"},
         {"pickL:3 pickR:4 line dragL:34 dragR:35 drag:36 dragLS:37 dragLR:38 point dragL:39 dblL:40 dblR:41", "Prickverket 0 | point DOT0 0000FF FF0000 | std fill15+34:9,35:12 |"},
