@@ -8,7 +8,7 @@ namespace {
 
 constexpr int RUNS = 200;
 // With a partner, the runs of a wait go in rounds, the two programs in turn.
-constexpr int ROUNDS = 5;
+constexpr int ROUNDS = 10;
 constexpr DWORD PARTNER_MS = 300000; // a partner that takes longer has gone
 
 // The two programs, when both run: each waits for its own event, and sets the other's.
