@@ -1,111 +1,23 @@
 // How long a user waits for each of the editor's handlers in its real window
-// under Wine. The clock starts when the message is sent and stops when the
-// window is still: neither the window nor any of its 14 buttons has a paint
-// pending, and every message waiting has been handled. The window has no
-// WS_CLIPCHILDREN, so a repaint of the whole client area repaints the buttons
-// too; a title change redraws the caption inside SetWindowTextA. A box or dialog
-// divides the wait: each stretch ends when the next box is shown and the next
-// starts when that box has gone, since the time a box is up is a person's.
-// Prints figures; asserts nothing.
+// under Wine, timed as bench/waits.h says, each beside its floor: the same
+// platform calls on a bare window. With PRICKVERKET_FLOORS set, floor_bench runs
+// at the same time, the two take turns, and it leaves its figures in that file. A title change redraws the caption inside
+// SetWindowTextA, and the window has no WS_CLIPCHILDREN, so a repaint of the
+// whole client area repaints the 14 buttons too. Prints figures; asserts nothing.
 #include "app/editor_state.h"
-#include "bench/figures.h"
+#include "bench/waits.h"
 #include "icon/document.h"
 #include "tests/app/editor_harness.h"
-#include "tests/support/icon_files.h"
 #include "toolkit/window/dialogs.h"
 
 #include <cstdlib>
 
 namespace {
 
-constexpr int RUNS = 200;
 constexpr POINT CELL = {135, 27}; // row 1, column 2 of the grid
 constexpr POINT RED = {540, 82};  // the red swatch
-
-// The top-level boxes and dialogs of one run: when each was shown, when it had gone.
-struct Box {
-    HWND window;
-    Clock::time_point shown, gone;
-};
-std::vector<Box> boxes;
-HHOOK shownHook = nullptr;
-HHOOK goneHook = nullptr;
-
-bool IsNewBox(HWND window) {
-    char name[16] = "";
-    if (!GetClassNameA(window, name, sizeof name) || std::string(name) != "#32770") return false;
-    // A box is activated again when a box of its own closes.
-    for (const Box& box : boxes)
-        if (box.window == window) return false;
-    return true;
-}
-
-// A box is shown when it is activated: its controls are made and it is on the
-// screen, and its modal loop has not yet read its answer.
-LRESULT CALLBACK OnShown(int code, WPARAM wParam, LPARAM lParam) {
-    const auto now = Clock::now();
-    if (code == HCBT_ACTIVATE && IsNewBox(reinterpret_cast<HWND>(wParam)))
-        boxes.push_back({reinterpret_cast<HWND>(wParam), now, {}});
-    return CallNextHookEx(shownHook, code, wParam, lParam);
-}
-
-// A box has gone after its last message, once its controls have gone too.
-LRESULT CALLBACK OnGone(int code, WPARAM wParam, LPARAM lParam) {
-    const CWPRETSTRUCT* sent = reinterpret_cast<CWPRETSTRUCT*>(lParam);
-    if (code == HC_ACTION && sent->message == WM_NCDESTROY) {
-        for (Box& box : boxes)
-            if (box.window == sent->hwnd && box.gone == Clock::time_point{})
-                box.gone = Clock::now();
-    }
-    return CallNextHookEx(goneHook, code, wParam, lParam);
-}
-
-// Whether anything is left for the window: a message waiting for this thread,
-// or a paint pending for any of its windows, the editor and its 14 buttons (Wine
-// sets QS_PAINT while any of them has an update region). One request to Wine's
-// server, where asking each window for its update region would be fifteen.
-bool Busy() {
-    return HIWORD(GetQueueStatus(QS_ALLINPUT)) != 0;
-}
-
-// Handles what is waiting, paints of the buttons and the frame included, until
-// the window is still.
-void UntilStill() {
-    for (;;) {
-        Pump();
-        RedrawWindow(Editor(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        if (!Busy()) return;
-    }
-}
-
-// Times work runs times, each until the window is still, and divides each run
-// at its boxes: stretch 0 until the first box is shown, stretch i from box i's
-// end until the next box is shown, the last from the last box's end.
-std::vector<std::vector<double>> TimeStretches(int runs, size_t boxCount,
-                                               const std::function<void()>& prepare,
-                                               const std::function<void()>& work, int& odd) {
-    std::vector<std::vector<double>> stretches(boxCount + 1);
-    for (int run = 0; run < runs; ++run) {
-        prepare();
-        UntilStill();
-        boxes.clear();
-        const auto start = Clock::now();
-        work();
-        UntilStill();
-        const auto end = Clock::now();
-        if (boxes.size() != boxCount) {
-            ++odd; // a run that does not divide as expected is left out
-            continue;
-        }
-        auto from = start;
-        for (size_t i = 0; i < boxCount; ++i) {
-            stretches[i].push_back(Ms(from, boxes[i].shown));
-            from = boxes[i].gone;
-        }
-        stretches[boxCount].push_back(Ms(from, end));
-    }
-    return stretches;
-}
+constexpr double FRAME_MS = 1000.0 / 60;
+constexpr double RATIO_GOAL = 1.25;
 
 // The pointer steps one pixel between runs, as in a hand's motion.
 int steps = 0;
@@ -114,34 +26,19 @@ void StepOnto(POINT at) {
 }
 
 struct Row {
-    std::string what;
-    std::function<void()> prepare;           // untimed; the window is made still after it
-    std::function<void()> work;              // sends one message
-    std::vector<Answer> answers = {};        // for its boxes and dialogs
-    std::vector<std::string> stretches = {}; // one name more than answers
+    std::string name;
+    Stats stats;
+    Stats floor; // n == 0: none
+    double ratio;
 };
 
 } // namespace
 
 int main() {
-    char temp[MAX_PATH] = "";
-    const std::string folder(std::string(temp, GetTempPathA(MAX_PATH, temp)) +
-                             "prickverket-bench\\");
-    CreateDirectoryA(folder.c_str(), nullptr);
-    const std::string small = folder + "small.ico", large = folder + "large.ico",
-                      saved = folder + "saved.ico";
-    PixelGrid stripes{};
-    for (int i = 0; i < CELL_COUNT; ++i) stripes[i] = (i / 32 + i % 32) % 17;
-    const Bytes ours = MakeImage(StandardPalette(), stripes);
-    WriteBytes(small, MakeIconFile(1, {ours})); // 766 bytes
-    // Today's kind: 256 x 256 in 32 bits first; entries 2 and 4 are of our kind.
-    // The reader counts only images of our kind, so "Bild 1" and "Bild 2" load
-    // those two, and opening it shows a box for each of images 3 to 6.
-    WriteBytes(large, MakeIconFile(6, {MakeOtherImage(256, 32), ours, MakeOtherImage(48, 8), ours,
-                                       MakeOtherImage(16, 4), MakeOtherImage(32, 32)}));
-    const int largeKb = static_cast<int>(ReadBytes(large).size() / 1024);
-    Editor();
-    goneHook = SetWindowsHookExA(WH_CALLWNDPROCRET, OnGone, nullptr, GetCurrentThreadId());
+    const char* floorsPath = std::getenv("PRICKVERKET_FLOORS");
+    // floor_bench makes the same files; whichever program starts first makes them.
+    const BenchFiles files = MakeBenchFiles();
+    if (floorsPath) TakeTurns(Editor(), "editor", "floor", false);
 
     const auto command = [](WPARAM id) {
         return [id] { SendMessageA(Editor(), WM_COMMAND, id, 0); };
@@ -150,90 +47,82 @@ int main() {
         return [=] { SendMessageA(Editor(), message, keys, MAKELPARAM(at.x, at.y)); };
     };
     const auto onto = [](POINT at) { return [at] { StepOnto(at); }; };
-    const auto openLarge = [&] { std::snprintf(openPath, PATH_CHARS, "%s", large.c_str()); };
-    const std::string largeOpen =
-        "\"\xC3\x96ppna...\" " + std::to_string(largeKb) + " KB icon of 6 sizes";
-    const std::vector<Row> rows = {
-        {"a repaint of the whole client area (InvalidateRect, not erased)", [] {},
-         [] { InvalidateRect(Editor(), nullptr, FALSE); }},
-        {"left pick (WM_LBUTTONUP on red)", onto(RED), send(WM_LBUTTONUP, 0, RED)},
-        {"right pick (WM_RBUTTONUP on red)", onto(RED), send(WM_RBUTTONUP, 0, RED)},
-        {"left press (WM_LBUTTONDOWN on a cell)", onto(CELL),
-         send(WM_LBUTTONDOWN, MK_LBUTTON, CELL)},
-        {"right press (WM_RBUTTONDOWN on a cell)", onto(CELL),
-         send(WM_RBUTTONDOWN, MK_RBUTTON, CELL)},
-        {"drag in line mode (WM_MOUSEMOVE, left held)",
-         [] { Command(ID_DRAW_LINE), StepOnto(CELL); }, send(WM_MOUSEMOVE, MK_LBUTTON, CELL)},
-        {"\"Punkt\"", [] {}, command(ID_DRAW_POINT)},
-        {"\"Linje\"", [] {}, command(ID_DRAW_LINE)},
-        {"\"Grid\"", [] {}, command(ID_GRID)},
-        {"\"Uppdatera\"", [] {}, command(ID_UPDATE)},
-        {"\"Standardpalett\"", [] {}, command(ID_STD_PALETTE)},
-        {"\"Ny image\"",
-         [] {},
-         command(ID_NEW_IMAGE),
-         {{Reply::Ok}},
-         {"click to its box", "after its box (OK)"}},
-        {"\"Dukf\xC3\xA4rg\"",
-         [] {},
-         command(ID_CANVAS_COLOR),
-         {{Reply::Ok}},
-         {"click to its box", "after its box (OK)"}},
-        {"\"F\xC3\xA4rg\"",
-         [] {},
-         command(ID_COLOR),
-         {{Reply::Ok}},
-         {"click to the colour dialog", "after the colour dialog (OK)"}},
-        {"\"\xC3\x96ppna...\" a 766-byte file",
-         [] {},
-         command(ID_OPEN),
-         {{Reply::Path, small}},
-         {"click to the file dialog", "after the file dialog"}},
-        {largeOpen,
-         [] {},
-         command(ID_OPEN),
-         {{Reply::Path, large}, {Reply::Ok}, {Reply::Ok}, {Reply::Ok}, {Reply::Ok}},
-         {"click to the file dialog", "file dialog to box 1", "box 1 to box 2", "box 2 to box 3",
-          "box 3 to box 4", "last box"}},
-        {"\"Spara...\" 766 bytes",
-         [&] { DeleteFileA(saved.c_str()); },
-         command(ID_SAVE),
-         {{Reply::Path, saved}},
-         {"click to the file dialog", "after the file dialog"}},
-        {"\"Bild 1\" of the large icon", openLarge, command(ID_IMAGE1)},
-        {"\"Bild 2\" of the large icon", openLarge, command(ID_IMAGE2)},
+    const auto openLarge = [&] { std::snprintf(openPath, PATH_CHARS, "%s", files.large.c_str()); };
+    std::vector<Wait> waits = Waits(files);
+    const auto set = [&](WaitId id, std::function<void()> prepare, std::function<void()> work) {
+        waits[id].prepare = std::move(prepare);
+        waits[id].work = std::move(work);
     };
-    const char* only = std::getenv("BENCH_ONLY"); // rows whose name holds this text
-    for (const Row& row : rows) {
-        if (only && row.what.find(only) == std::string::npos) continue;
-        std::vector<Answer> script; // the same answers, run after run
-        for (int run = 0; run < RUNS; ++run)
-            script.insert(script.end(), row.answers.begin(), row.answers.end());
-        std::vector<std::vector<double>> stretches;
-        int odd = 0;
-        const auto seen = Answering(script, [&] {
-            // Hooked inside the answerer, so that a box's time is taken before it is answered.
-            shownHook = SetWindowsHookExA(WH_CBT, OnShown, nullptr, GetCurrentThreadId());
-            stretches = TimeStretches(RUNS, row.answers.size(), row.prepare, row.work, odd);
-            UnhookWindowsHookEx(shownHook);
-        });
-        for (size_t i = 0; i < stretches.size(); ++i) {
-            const bool last = i + 1 == stretches.size();
-            const std::string name =
-                row.stretches.empty() ? row.what : row.what + ": " + row.stretches[i];
-            Report(name + (last ? ", until still" : ", until the next box"), stretches[i]);
-        }
-        if (odd || seen.size() != script.size())
-            std::printf("warning: %s: %d runs showed other boxes than answered\n", row.what.c_str(),
-                        odd);
-    }
-    UnhookWindowsHookEx(goneHook);
-    if (leftColor != 0x0000FF && rightColor != 0x0000FF)
-        std::printf("warning: the picks did not take red\n");
-    if (GetFileAttributesA(saved.c_str()) == INVALID_FILE_ATTRIBUTES)
-        std::printf("warning: nothing was saved\n");
+    set(REPAINT, {}, [] { InvalidateRect(Editor(), nullptr, FALSE); });
+    set(LEFT_PICK, onto(RED), send(WM_LBUTTONUP, 0, RED));
+    set(RIGHT_PICK, onto(RED), send(WM_RBUTTONUP, 0, RED));
+    set(LEFT_PRESS, onto(CELL), send(WM_LBUTTONDOWN, MK_LBUTTON, CELL));
+    set(RIGHT_PRESS, onto(CELL), send(WM_RBUTTONDOWN, MK_RBUTTON, CELL));
+    set(LINE_DRAG, [] { Command(ID_DRAW_LINE), StepOnto(CELL); },
+        send(WM_MOUSEMOVE, MK_LBUTTON, CELL));
+    set(POINT_MODE, {}, command(ID_DRAW_POINT));
+    set(LINE_MODE, {}, command(ID_DRAW_LINE));
+    set(GRID, {}, command(ID_GRID));
+    set(UPDATE, {}, command(ID_UPDATE));
+    set(STD_PALETTE, {}, command(ID_STD_PALETTE));
+    set(NEW_IMAGE, {}, command(ID_NEW_IMAGE));
+    set(CANVAS_COLOR, {}, command(ID_CANVAS_COLOR));
+    set(COLOR, {}, command(ID_COLOR));
+    set(OPEN_SMALL, {}, command(ID_OPEN));
+    set(OPEN_LARGE, {}, command(ID_OPEN));
+    set(SAVE, [&] { DeleteFileA(files.saved.c_str()); }, command(ID_SAVE));
+    set(IMAGE1, openLarge, command(ID_IMAGE1));
+    set(IMAGE2, openLarge, command(ID_IMAGE2));
 
-    for (const std::string& file : {small, large, saved}) DeleteFileA(file.c_str());
-    RemoveDirectoryA(folder.c_str());
+    std::vector<Stretch> stretches;
+    for (const Wait& wait : waits)
+        for (Stretch& stretch : TimeWait(Editor(), wait)) stretches.push_back(std::move(stretch));
+    AwaitTurn(); // the floors are written
+    const auto floors = floorsPath ? ReadRows(floorsPath) : std::map<std::string, Stats>{};
+    std::vector<Row> rows;
+    for (const Stretch& stretch : stretches) {
+            Row row{stretch.name, Summarize(stretch.ms), {}, 0};
+            std::string line = Line(row.name, row.stats);
+            const auto floor = floors.find(row.name);
+            if (floor == floors.end() || floor->second.median <= 0) {
+                line += "  floor none (no bare-window row of this name was measured)";
+            } else {
+                row.floor = floor->second;
+                row.ratio = row.stats.median / row.floor.median;
+                char tail[64];
+                std::snprintf(tail, sizeof tail, "  floor %.4f ms  ratio %.2f", row.floor.median,
+                              row.ratio);
+                line += tail;
+            }
+            std::printf("%s\n", line.c_str());
+            std::fflush(stdout);
+            rows.push_back(row);
+    }
+    const bool all = std::getenv("BENCH_ONLY") == nullptr;
+    if (all && leftColor != 0x0000FF && rightColor != 0x0000FF)
+        std::printf("warning: the picks did not take red\n");
+    if (all && GetFileAttributesA(files.saved.c_str()) == INVALID_FILE_ATTRIBUTES)
+        std::printf("warning: nothing was saved\n");
+    RemoveBenchFiles(files);
+
+    // The goals: a ratio of at most 1.25, and one frame at 60 Hz at p95.
+    std::printf("== goals: ratio at most %.2f; p95 within %.1f ms\n", RATIO_GOAL, FRAME_MS);
+    int ratioMet = 0, frameMet = 0;
+    for (const Row& row : rows) {
+        ratioMet += row.floor.n && row.ratio <= RATIO_GOAL;
+        frameMet += row.stats.p95 <= FRAME_MS;
+    }
+    std::printf("ratio at most %.2f: %d of %zu rows\n", RATIO_GOAL, ratioMet, rows.size());
+    for (const Row& row : rows)
+        if (row.floor.n && row.ratio > RATIO_GOAL)
+            std::printf("  over: %s (ratio %.2f)\n", row.name.c_str(), row.ratio);
+    std::printf("p95 within %.1f ms: %d of %zu rows\n", FRAME_MS, frameMet, rows.size());
+    for (const Row& row : rows) {
+        if (row.stats.p95 <= FRAME_MS) continue;
+        const bool wine = row.floor.n && row.floor.p95 > FRAME_MS;
+        std::printf("  over: %s (p95 %.1f ms; floor p95 %.1f ms%s)\n", row.name.c_str(),
+                    row.stats.p95, row.floor.p95,
+                    wine ? ": over because of Wine" : ", within on the bare window");
+    }
     return 0;
 }

@@ -81,7 +81,7 @@ timeout 120 wineboot >/dev/null 2>&1 || fail "Wine did not start in $WINEPREFIX"
 # wait for one; and the editor gets a caption and close box drawn by Wine.
 {
     printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\n"ShowCrashDialog"=dword:00000000\n'
-    for exe in icon_test toolkit_test editor_test handler_bench draw_bench; do
+    for exe in icon_test toolkit_test editor_test handler_bench floor_bench draw_bench; do
         printf '[HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\%s.exe\\X11 Driver]\n"Managed"="N"\n' "$exe"
     done
     printf '[HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\prickverket.exe\\X11 Driver]\n"Decorated"="N"\n'
