@@ -23,7 +23,7 @@ command -v debootstrap >/dev/null || fail "debootstrap is missing: apt-get insta
 
 mirror=$(sed -nE 's,^(URIs:|deb)[[:space:]]+(https?://[^[:space:]]*/debian)/?([[:space:]].*)?$,\2,p' \
     /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources \
-    2>/dev/null | head -n1)
+    2>/dev/null | head -n1 || true)
 mirror=${mirror:-http://deb.debian.org/debian}
 root=$src/build/fresh-$suite
 log=$src/build/fresh-$suite.log
