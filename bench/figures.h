@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ratio>
 #include <cstdio>
 #include <functional>
 #include <string>
