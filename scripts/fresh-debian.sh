@@ -34,12 +34,13 @@ unmount() { ! mounted || umount -R "$root" 2>/dev/null || umount -R -l "$root"; 
 remove() { unmount; ! mounted || fail "$root is still mounted"; rm -rf --one-file-system "$root"; }
 trap 'unmount; [ -n "$keep" ] || remove' EXIT
 
+exec 3>&1 # the steps' names reach the terminal, also from a step whose output is logged
 times=()
 step() { # step NAME COMMAND...: runs and times one step
     local name=$1 start=$SECONDS
     shift
-    echo "== $name"
-    "$@" || return
+    echo "== $name" >&3
+    "$@" 3>&- || return
     times+=("$(printf '%-10s %4d s' "$name" $((SECONDS - start)))")
 }
 inside() { # runs a command in the chroot, in the clone, with a clean environment
