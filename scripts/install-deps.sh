@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
     cmake make g++ clang googletest git
     g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
-    wine64 xvfb xdotool imagemagick fonts-liberation
+    wine wine64 xvfb xdotool imagemagick fonts-liberation
     icoutils python3 python3-pil
 )
 
