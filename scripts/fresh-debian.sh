@@ -77,7 +77,7 @@ times+=("$(printf '%-10s %4d s' tests $((SECONDS - start)))")
 
 echo "== last lines of the test output"
 tail -n 12 "$log"
-echo "== times ($suite, $(inside bash -c 'wine --version'))"
+echo "== times ($suite, $(inside wine --version 2>/dev/null))"
 printf '%s\n' "${times[@]}"
 [ -z "$keep" ] || echo "kept: $root (mount it as in scripts/fresh-debian.sh before use)"
 exit "$status"
