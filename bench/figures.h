@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ratio>
 #include <cstdio>
 #include <fstream>
 #include <functional>

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <system_error>
 #endif
 
 // On Windows these are Win32 calls, not std::filesystem, which would add most of

@@ -4,6 +4,7 @@
 #include "tests/icon/reference_scan.h"
 #include "tests/support/icon_files.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <filesystem>
 namespace fs = std::filesystem;
 const std::string dir = "icon_tmp/";
