@@ -49,6 +49,7 @@ void Text(HWND window, int x, int y, const char* text) {
 
 LRESULT PaintEditorWindow(HWND window, WPARAM wParam, LPARAM lParam) {
     // The target is "CLIENT": no handler leaves it otherwise.
+    rk_BeginPaintPass_1(window);
     for (const Label& label : PANEL_LABELS) {
         Text(window, label.x, label.y, label.text);
         // The count stands in the sentence's second line.
@@ -91,6 +92,7 @@ LRESULT PaintEditorWindow(HWND window, WPARAM wParam, LPARAM lParam) {
     rk_Blit_1(window, thumbCanvas2, 12, 256, 32, 32);
     rk_Blit_1(window, thumbCanvas3, 12, 306, 32, 32);
     rk_Blit_1(window, thumbCanvas4, 12, 356, 32, 32);
+    rk_EndPaintPass_1(window);
 
     return DefWindowProcA(window, WM_PAINT, wParam, lParam);
 }

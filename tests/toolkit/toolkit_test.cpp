@@ -34,6 +34,13 @@ TEST(Draw, Targets) {
             EXPECT_EQ(AreaDiff(memory ? canvas : DC, 5, 5, 20, 20, RED), ""); // not clipped
             EXPECT_EQ(AreaDiff(DC, 0, 0, 5, 5, erase && !memory ? BG : S), "");
         }
+    rk_BeginPaintPass_1(WINDOW); // its first call alone asks: a repaint asked after it stays
+    for (const bool first : {true, false}) {
+        InvalidateRect(WINDOW, &corner, FALSE);
+        rk_FilledRect_1(WINDOW, 5, 5, 20, 20, RED);
+        EXPECT_EQ(GetUpdateRect(WINDOW, nullptr, FALSE) == FALSE, first) << first;
+    }
+    rk_EndPaintPass_1(WINDOW);
     rk_ReleaseCanvas_1(canvas);
     EXPECT_EQ(GetObjectType(canvas) + GetObjectType(bitmap), 0u); // both freed
     EXPECT_EQ(currentCanvas, nullptr);

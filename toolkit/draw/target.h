@@ -11,6 +11,10 @@ extern int currentTarget; // TARGET_CLIENT at start
 extern HDC currentCanvas; // null at start
 
 int rk_DrawTarget_1(HWND window, const char* keyword);
+// A paint of the window's whole layout: only its first drawing call asks whether a repaint
+// is pending (see target_dc.h), as this thread asks for none until the pass ends.
+void rk_BeginPaintPass_1(HWND window);
+void rk_EndPaintPass_1(HWND window);
 // Null when the bitmap cannot be made.
 HDC rk_CreateCanvas_1(HWND window, int width, int height, COLORREF color);
 HDC rk_SelectCanvas_1(HDC canvas);

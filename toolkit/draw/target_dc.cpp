@@ -21,6 +21,10 @@ void rk_GiveBackTargetDc_1(HWND window, int target, HDC dc) {
 
 namespace {
 
+// The window of the paint pass under way, and whether one of its calls has asked yet.
+HWND passWindow = nullptr;
+bool passAsked = false;
+
 // Whether the window has a repaint pending: a non-empty update region, which is
 // also where a background marked for erasing lies. One request to Wine's server,
 // half the cost of GetUpdateRect.
@@ -43,7 +47,11 @@ TargetDc rk_BeginTargetDc_1(HWND window) {
     // window it acts only while a repaint is pending (the region, erased first
     // where marked); otherwise it is several round trips to Wine's server that
     // change nothing, and a paint makes dozens of drawing calls.
-    target.bracket = target.target < TARGET_MEMORY && RepaintPending(window);
+    // In a paint pass the first call leaves no region pending, and none is asked for till the
+    // pass ends; one that another program makes meanwhile stays pending for the next paint.
+    const bool onWindow = target.target < TARGET_MEMORY, inPass = window == passWindow;
+    target.bracket = onWindow && !(inPass && passAsked) && RepaintPending(window);
+    passAsked = passAsked || (onWindow && inPass);
     if (target.bracket) BeginPaint(window, &target.paintStruct);
     return target;
 }
@@ -53,4 +61,14 @@ void rk_EndTargetDc_1(TargetDc& target) {
     target.dc = nullptr;
     if (target.bracket) EndPaint(target.window, &target.paintStruct);
     target.bracket = false;
+}
+
+void rk_BeginPaintPass_1(HWND window) {
+    passWindow = window;
+    passAsked = false;
+}
+
+void rk_EndPaintPass_1(HWND) {
+    passWindow = nullptr;
+    passAsked = false;
 }
